@@ -1,0 +1,18 @@
+#!/bin/sh
+# Runs a Windows program under wine64 with the build's own prefix (created once, then reused),
+# inside Xvfb when no display is set.
+program="$1"
+bindir=$(cd "$(dirname "$program")" && pwd)
+export WINEPREFIX="${UIRESOURCE_WINEPREFIX:-$(dirname "$bindir")/wineprefix}"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPATH="$bindir"
+wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  mkdir -p "$WINEPREFIX"
+  ( flock 9; [ -f "$WINEPREFIX/system.reg" ] || { "$wine" wineboot -i >/dev/null 2>&1; wineserver -w; } ) 9>"$WINEPREFIX.lock"
+fi
+if [ -z "$DISPLAY" ]; then
+  exec xvfb-run -a "$wine" "$@"
+fi
+exec "$wine" "$@"

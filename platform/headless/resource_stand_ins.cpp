@@ -1,0 +1,61 @@
+// FindResourceA, SizeofResource, LoadResource and LockResource over the embedded resources, with
+// KERNEL32's rules for integer and string names, and the load-time call of the module entry.
+#include "platform/headless/embedded_resources.h"
+#include "platform/resource_api.h"
+#include "module/module_entry.h"
+
+#include <string>
+
+extern "C" const unsigned char uiresource_embedded_res_begin[];
+extern "C" const unsigned char uiresource_embedded_res_end[];
+
+namespace headless {
+
+const std::vector<uires::ResourceEntry>& embeddedResources() {
+    static const std::vector<uires::ResourceEntry> entries = [] {
+        std::vector<uires::ResourceEntry> parsed;
+        std::string error;
+        size_t size = static_cast<size_t>(uiresource_embedded_res_end - uiresource_embedded_res_begin);
+        if (!uires::parseResFile(uiresource_embedded_res_begin, size, parsed, error)) parsed.clear();
+        return parsed;
+    }();
+    return entries;
+}
+
+}  // namespace headless
+
+namespace {
+
+// The module handle is the address of the embedded resources: unique and never null.
+HINSTANCE thisModule() {
+    return reinterpret_cast<HINSTANCE>(const_cast<unsigned char*>(uiresource_embedded_res_begin));
+}
+
+uires::ResourceKey keyOf(LPCSTR nameOrId) {
+    if (IS_INTRESOURCE(nameOrId)) return uires::ResourceKey::ofId(LOWORD(nameOrId));
+    return uires::parseResourceKey(nameOrId, false);
+}
+
+__attribute__((constructor)) void enterModuleAtLoad() { DllMain(thisModule(), DLL_PROCESS_ATTACH, nullptr); }
+
+}  // namespace
+
+HINSTANCE headlessModuleHandle() { return thisModule(); }
+
+HRSRC FindResourceA(HMODULE module, LPCSTR name, LPCSTR type) {
+    if (module != nullptr && module != thisModule()) return nullptr;
+    if (name == nullptr || type == nullptr) return nullptr;
+    const uires::ResourceEntry* entry = uires::findResourceEntry(headless::embeddedResources(), keyOf(type), keyOf(name));
+    return reinterpret_cast<HRSRC>(const_cast<uires::ResourceEntry*>(entry));
+}
+
+DWORD SizeofResource(HMODULE, HRSRC resource) {
+    return resource ? reinterpret_cast<const uires::ResourceEntry*>(resource)->size : 0;
+}
+
+HGLOBAL LoadResource(HMODULE, HRSRC resource) {
+    if (resource == nullptr) return nullptr;
+    return const_cast<uint8_t*>(reinterpret_cast<const uires::ResourceEntry*>(resource)->data);
+}
+
+LPVOID LockResource(HGLOBAL loaded) { return loaded; }

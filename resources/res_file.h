@@ -1,0 +1,53 @@
+// Reads the entries of a compiled resource file (.res), the container windres writes.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace uires {
+
+// A resource type or name: an integer id or a text.
+struct ResourceKey {
+    bool isId = true;
+    uint16_t id = 0;
+    std::string text;  // as stored (windres uppercases custom type names)
+
+    static ResourceKey ofId(uint16_t value) { return ResourceKey{true, value, {}}; }
+    static ResourceKey ofText(std::string value) { return ResourceKey{false, 0, std::move(value)}; }
+    std::string describe() const;  // "107" or "FONTDATA"
+};
+
+struct ResourceEntry {
+    ResourceKey type;
+    ResourceKey name;
+    uint16_t language = 0;
+    uint16_t memoryFlags = 0;
+    uint32_t dataVersion = 0;
+    uint32_t version = 0;
+    uint32_t characteristics = 0;
+    const uint8_t* data = nullptr;  // points into the buffer given to parseResFile
+    uint32_t size = 0;
+};
+
+// Parses every entry of a .res image, skipping the empty leading entry. The entries point into
+// `bytes`, which must outlive them. On malformed input returns false and says where in `error`.
+bool parseResFile(const uint8_t* bytes, size_t size, std::vector<ResourceEntry>& entries, std::string& error);
+
+// Case-insensitive match of a key against a text name.
+bool keyMatchesText(const ResourceKey& key, const char* text);
+
+// Finds the first entry with this type and name, in any language. Keys given as text may use the
+// "#123" form for an integer id.
+const ResourceEntry* findResourceEntry(const std::vector<ResourceEntry>& entries, const ResourceKey& type,
+                                       const ResourceKey& name);
+
+// Turns a command-line or API text into a key: "#123" and plain digits ("123") become ids when
+// `digitsAreIds` is set, "#123" always does.
+ResourceKey parseResourceKey(const std::string& text, bool digitsAreIds);
+
+// A readable name for the standard integer types ("DIALOG", "MENU", ...), or the number.
+std::string resourceTypeName(const ResourceKey& type);
+
+}  // namespace uires
