@@ -1,0 +1,32 @@
+#!/bin/sh
+# Builds every configuration (native, sanitized, Windows x86_64 and i686) and runs every test:
+# natively, under AddressSanitizer/UndefinedBehaviorSanitizer, and the Windows programs under Wine.
+set -eu
+cd "$(dirname "$0")/.."
+sh cmake/setup-debian.sh
+jobs=$(nproc)
+
+for preset in native native-asan win64 win32; do
+  echo "== build $preset"
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset" -j "$jobs"
+done
+
+status=0
+echo "== test native"
+ctest --preset native || status=1
+echo "== test native-asan"
+ctest --preset native-asan || status=1
+
+echo "== test win64 (Wine under Xvfb)"
+export UIRESOURCE_WINEPREFIX="$PWD/build/win64/wineprefix"
+xvfb-run -a sh -c '
+  export WINEPREFIX="$UIRESOURCE_WINEPREFIX" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  [ -f "$WINEPREFIX/system.reg" ] || { /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1; wineserver -w; }
+  wineserver -p
+  ctest --preset win64; result=$?
+  wineserver -k
+  exit $result' || status=1
+
+[ "$status" -eq 0 ] && echo "All configurations built and all tests passed." || echo "Some tests FAILED."
+exit "$status"
