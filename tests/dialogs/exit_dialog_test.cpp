@@ -1,0 +1,114 @@
+// The exit dialog as a user meets it: its title, its place on the desktop, and what reaches the
+// shell when the user accepts, for every title and link the host may pass.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "module/UIResource.h"
+#include "tests/dialogs/dialog_test_platform.h"
+#include "tests/support/scripted_user.h"
+
+namespace {
+
+const char kDefaultTitle[] = "Veldacor  www.veldacor.com";
+
+scripted::Script expectTitleThenAccept(const std::string& title) {
+    return [title](scripted::Dialog& dialog) {
+        EXPECT_EQ(dialog.title(), title);
+        dialog.click(IDOK);
+    };
+}
+
+}  // namespace
+
+TEST(ExitDialog, ShowsTheMakersTextsAndAcceptsWithOneAndCancelsWithZero) {
+    testplatform::ShellRecorder shell;
+    scripted::User user;
+    user.then([](scripted::Dialog& dialog) {
+        EXPECT_EQ(dialog.title(), kDefaultTitle);
+        EXPECT_EQ(dialog.text(IDOK), "Go to www.veldacor.com");
+        EXPECT_EQ(dialog.text(IDCANCEL), "Cancel");
+        EXPECT_TRUE(dialog.style(0) & WS_VISIBLE);
+        EXPECT_TRUE(dialog.hasCloseBox());
+        dialog.click(IDCANCEL);
+    });
+    user.then([](scripted::Dialog& dialog) { dialog.pressEscape(); });
+    user.then([](scripted::Dialog& dialog) { dialog.closeBox(); });
+    user.then([](scripted::Dialog& dialog) { dialog.pressEnter(); });
+    EXPECT_EQ(UI::createExitApplicationDialog(nullptr, "http://example.com/a"), 0);
+    EXPECT_EQ(UI::createExitApplicationDialog(nullptr, "http://example.com/b"), 0);
+    EXPECT_EQ(UI::createExitApplicationDialog(nullptr, "http://example.com/c"), 0);
+    EXPECT_TRUE(shell.requests().empty());
+    EXPECT_EQ(UI::createExitApplicationDialog(nullptr, "http://example.com/d"), 1);
+    ASSERT_EQ(shell.requests().size(), 1u);
+    EXPECT_EQ(shell.requests()[0].file, "http://example.com/d");
+    EXPECT_EQ(shell.requests()[0].showCommand, SW_SHOWMAXIMIZED);
+    EXPECT_TRUE(shell.requests()[0].defaultVerbOnly);
+}
+
+// The title is used by the one dialog that shows it; the next dialog without one is back to the
+// default.
+TEST(ExitDialog, PendingTitleIsConsumedByTheDialogThatShowsIt) {
+    testplatform::ShellRecorder shell;
+    scripted::User user;
+    user.then(expectTitleThenAccept(kDefaultTitle));
+    user.then(expectTitleThenAccept("Thanks for playing"));
+    user.then(expectTitleThenAccept(kDefaultTitle));
+    user.then(expectTitleThenAccept(""));
+    EXPECT_EQ(UI::createExitApplicationDialog(nullptr, nullptr), 1);
+    EXPECT_EQ(UI::createExitApplicationDialog("Thanks for playing", nullptr), 1);
+    EXPECT_EQ(UI::createExitApplicationDialog(nullptr, nullptr), 1);
+    EXPECT_EQ(UI::createExitApplicationDialog("", nullptr), 1);
+}
+
+TEST(ExitDialog, EmptyOrNullLinkEndsWithOneWithoutTheShell) {
+    testplatform::ShellRecorder shell;
+    scripted::User user;
+    user.then([](scripted::Dialog& dialog) { dialog.click(IDOK); });
+    user.then([](scripted::Dialog& dialog) { dialog.click(IDOK); });
+    EXPECT_EQ(UI::createExitApplicationDialog("t", ""), 1);
+    EXPECT_EQ(UI::createExitApplicationDialog("t", nullptr), 1);
+    EXPECT_TRUE(shell.requests().empty());
+}
+
+// A null link after a real one must not reopen the earlier link.
+TEST(ExitDialog, NullLinkForgetsTheEarlierLink) {
+    testplatform::ShellRecorder shell;
+    scripted::User user;
+    user.then([](scripted::Dialog& dialog) { dialog.click(IDCANCEL); });
+    user.then([](scripted::Dialog& dialog) { dialog.click(IDOK); });
+    EXPECT_EQ(UI::createExitApplicationDialog(nullptr, "http://example.com/old"), 0);
+    EXPECT_EQ(UI::createExitApplicationDialog(nullptr, nullptr), 1);
+    EXPECT_TRUE(shell.requests().empty());
+}
+
+TEST(ExitDialog, LinkIsCutToItsFirst255Characters) {
+    std::string link = "http://example.com/";
+    while (link.size() < 300) link += static_cast<char>('a' + link.size() % 26);
+    testplatform::ShellRecorder shell;
+    scripted::User user;
+    user.then([](scripted::Dialog& dialog) { dialog.click(IDOK); });
+    user.then([](scripted::Dialog& dialog) { dialog.click(IDOK); });
+    EXPECT_EQ(UI::createExitApplicationDialog(nullptr, link.c_str()), 1);
+    EXPECT_EQ(UI::createExitApplicationDialog(nullptr, link.substr(0, 255).c_str()), 1);
+    ASSERT_EQ(shell.requests().size(), 2u);
+    EXPECT_EQ(shell.requests()[0].file, link.substr(0, 255));
+    EXPECT_EQ(shell.requests()[1].file, link.substr(0, 255));
+}
+
+// Centred with each half truncated: x = (D.left + D.right) / 2 - w / 2, the same for y.
+TEST(ExitDialog, IsCentredOnTheDesktop) {
+    RECT desktop = testplatform::desktopRect();
+    RECT shown{};
+    scripted::User user;
+    user.then([&shown](scripted::Dialog& dialog) {
+        shown = dialog.windowRect();
+        dialog.click(IDCANCEL);
+    });
+    EXPECT_EQ(UI::createExitApplicationDialog(nullptr, nullptr), 0);
+    LONG width = shown.right - shown.left;
+    LONG height = shown.bottom - shown.top;
+    EXPECT_GT(width, 0);
+    EXPECT_EQ(shown.left, (desktop.left + desktop.right) / 2 - width / 2);
+    EXPECT_EQ(shown.top, (desktop.top + desktop.bottom) / 2 - height / 2);
+}
