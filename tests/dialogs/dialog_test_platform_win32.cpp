@@ -27,7 +27,7 @@ T* at(HMODULE module, DWORD offset) {
 }
 
 // The slot of the module's import address table through which it calls SHELL32's ShellExecuteA.
-FARPROC* shellExecuteSlot(HMODULE module) {
+void** shellExecuteSlot(HMODULE module) {
     auto* nt = at<IMAGE_NT_HEADERS>(module, static_cast<DWORD>(at<IMAGE_DOS_HEADER>(module, 0)->e_lfanew));
     const IMAGE_DATA_DIRECTORY& imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
     for (auto* entry = at<IMAGE_IMPORT_DESCRIPTOR>(module, imports.VirtualAddress); entry->Name != 0; ++entry) {
@@ -38,24 +38,24 @@ FARPROC* shellExecuteSlot(HMODULE module) {
             if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) continue;
             auto* byName = at<IMAGE_IMPORT_BY_NAME>(module, static_cast<DWORD>(names->u1.AddressOfData));
             if (std::strcmp(reinterpret_cast<char*>(byName->Name), "ShellExecuteA") == 0)
-                return reinterpret_cast<FARPROC*>(&slots->u1.Function);
+                return reinterpret_cast<void**>(&slots->u1.Function);
         }
     }
     return nullptr;
 }
 
-FARPROC swapShellExecute(FARPROC replacement) {
-    FARPROC* slot = shellExecuteSlot(GetModuleHandleA("UIResource.dll"));
+void* swapShellExecute(void* replacement) {
+    void** slot = shellExecuteSlot(GetModuleHandleA("UIResource.dll"));
     if (slot == nullptr) return nullptr;
     DWORD protection = 0;
     VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &protection);
-    FARPROC previous = *slot;
+    void* previous = *slot;
     *slot = replacement;
     VirtualProtect(slot, sizeof *slot, protection, &protection);
     return previous;
 }
 
-FARPROC realShellExecute = nullptr;
+void* realShellExecute = nullptr;
 
 }  // namespace
 
@@ -67,7 +67,7 @@ RECT desktopRect() {
 
 ShellRecorder::ShellRecorder() {
     recorded.clear();
-    realShellExecute = swapShellExecute(reinterpret_cast<FARPROC>(&recordShellExecute));
+    realShellExecute = swapShellExecute(reinterpret_cast<void*>(&recordShellExecute));
     if (realShellExecute == nullptr) ADD_FAILURE() << "UIResource.dll calls no ShellExecuteA to catch";
 }
 
