@@ -90,9 +90,9 @@ public:
     static long rename(HWND owner, const char* oldName, char* newName, long newNameSize, long x, long y);
 
     // "List Selection": returns the item data of the string the user chose, or -1 (Cancel, no
-    // choice made, or the dialog could not be created). A count below 0 lists nothing; null
-    // items list nothing; null itemData attaches 0 to every string. A null title or caption
-    // shows an empty text.
+    // choice made, or the dialog could not be created). A count below 1 or null items list
+    // nothing, so the call returns -1; null itemData attaches 0 to every string; a null string
+    // among the items is listed as an empty one. A null title or caption shows an empty text.
     static long select(HWND owner, const char* title, const char* buttonCaption, const char** items,
                        const long* itemData, long count, long initial);
 
@@ -100,8 +100,9 @@ public:
     static long displayMaterialProperties(HWND owner);
 
     // The exit dialog: 1 when the user accepts (the link, if not empty, is handed to the shell),
-    // 0 on Cancel or close. A null title gives the default title; links longer than 255
-    // characters are cut; a null link means none.
+    // 0 on Cancel or close. A null title gives the default title ("Veldacor  www.veldacor.com");
+    // links longer than 255 characters are cut to their first 255; a null or empty link means
+    // none, and accepting then opens nothing.
     static long createExitApplicationDialog(const char* title, const char* link);
 
     // Runs "Edit Translator" (template 119) with the host's own procedure and returns the value
