@@ -28,6 +28,9 @@ public:
     std::vector<ShellRequest> requests() const;
 };
 
+HWND item(HWND dialog, int id);  // GetDlgItem
+HWND focusedWindow();             // GetFocus
+
 // Dialog-manager calls for a host procedure of the test's own.
 LRESULT sendItemMessage(HWND dialog, int id, UINT message, WPARAM wordParam, LPARAM longParam);
 void setItemText(HWND dialog, int id, const char* text);

@@ -77,6 +77,10 @@ ShellRecorder::~ShellRecorder() {
 
 std::vector<ShellRequest> ShellRecorder::requests() const { return recorded; }
 
+HWND item(HWND dialog, int id) { return GetDlgItem(dialog, id); }
+
+HWND focusedWindow() { return GetFocus(); }
+
 LRESULT sendItemMessage(HWND dialog, int id, UINT message, WPARAM wordParam, LPARAM longParam) {
     return SendDlgItemMessageA(dialog, id, message, wordParam, longParam);
 }
