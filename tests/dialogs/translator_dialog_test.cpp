@@ -26,23 +26,13 @@ struct HostView {
 };
 HostView hostView;
 
-Strings comboEntries(HWND dialog, int id) {
+// A list or combo box's entries in display order, through its count and text messages.
+Strings entries(HWND dialog, int id, UINT countMessage, UINT textMessage) {
     Strings entries;
-    auto count = testplatform::sendItemMessage(dialog, id, CB_GETCOUNT, 0, 0);
+    auto count = testplatform::sendItemMessage(dialog, id, countMessage, 0, 0);
     for (LRESULT i = 0; i < count; ++i) {
         char text[64] = "";
-        testplatform::sendItemMessage(dialog, id, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
-        entries.push_back(text);
-    }
-    return entries;
-}
-
-Strings listEntries(HWND dialog, int id) {
-    Strings entries;
-    auto count = testplatform::sendItemMessage(dialog, id, LB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        char text[64] = "";
-        testplatform::sendItemMessage(dialog, id, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+        testplatform::sendItemMessage(dialog, id, textMessage, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
         entries.push_back(text);
     }
     return entries;
@@ -60,8 +50,8 @@ void fillTranslatorControls(HWND dialog) {
 }
 
 void readTranslatorControls(HWND dialog) {
-    hostView.eventsInComboOrder = comboEntries(dialog, IDC_TRANSLATOR_EVENT);
-    hostView.translatorsInListOrder = listEntries(dialog, IDC_TRANSLATOR_LIST);
+    hostView.eventsInComboOrder = entries(dialog, IDC_TRANSLATOR_EVENT, CB_GETCOUNT, CB_GETLBTEXT);
+    hostView.translatorsInListOrder = entries(dialog, IDC_TRANSLATOR_LIST, LB_GETCOUNT, LB_GETTEXT);
     hostView.parameterString = testplatform::itemText(dialog, IDC_TRANSLATOR_PARAMETER_STRING);
     hostView.stringConditionChecked =
         testplatform::sendItemMessage(dialog, IDC_TRANSLATOR_STRING, BM_GETCHECK, 0, 0) == BST_CHECKED;
