@@ -2,8 +2,7 @@
 // (an ordinal or a UTF-16 text) followed by the data.
 #include "resources/res_file.h"
 
-#include <cctype>
-#include <cstdlib>
+#include <cstring>
 
 #include "resources/byte_reader.h"
 
@@ -19,18 +18,37 @@ ResourceKey readKey(ByteReader& reader) {
     return ResourceKey::ofText(reader.utf16z());
 }
 
+// ASCII folding, as the resource functions compare names; unlike std::toupper it does not consult
+// the locale, which made it the slowest step of a lookup.
+char foldCase(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
 bool equalsIgnoringCase(const std::string& a, const char* b) {
+    // Callers nearly always write a name as it is stored, and the library's comparison settles
+    // those several times faster than the folding loop.
+    if (std::strncmp(a.c_str(), b, a.size() + 1) == 0) return true;
     size_t i = 0;
     for (; i < a.size() && b[i] != '\0'; ++i) {
-        if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i])))
-            return false;
+        if (foldCase(a[i]) != foldCase(b[i])) return false;
     }
     return i == a.size() && b[i] == '\0';
 }
 
-bool keysMatch(const ResourceKey& stored, const ResourceKey& wanted) {
+bool keysMatch(const ResourceKey& stored, ResourceKeyView wanted) {
     if (wanted.isId) return stored.isId && stored.id == wanted.id;
-    return !stored.isId && equalsIgnoringCase(stored.text, wanted.text.c_str());
+    return !stored.isId && equalsIgnoringCase(stored.text, wanted.text);
+}
+
+// Up to five decimal digits and nothing else, at most 0xFFFF.
+bool parseIdDigits(const char* digits, uint16_t& id) {
+    uint32_t value = 0;
+    size_t count = 0;
+    for (; digits[count] >= '0' && digits[count] <= '9'; ++count) {
+        if (count == 5) return false;
+        value = value * 10 + static_cast<uint32_t>(digits[count] - '0');
+    }
+    if (count == 0 || digits[count] != '\0' || value > 0xFFFF) return false;
+    id = static_cast<uint16_t>(value);
+    return true;
 }
 
 // One entry at the reader's position; the reader ends at the next entry.
@@ -84,24 +102,32 @@ bool keyMatchesText(const ResourceKey& key, const char* text) {
     return !key.isId && equalsIgnoringCase(key.text, text);
 }
 
-const ResourceEntry* findResourceEntry(const std::vector<ResourceEntry>& entries, const ResourceKey& type,
-                                       const ResourceKey& name) {
+const ResourceEntry* findResourceEntry(const std::vector<ResourceEntry>& entries, ResourceKeyView type,
+                                       ResourceKeyView name) {
     for (const ResourceEntry& entry : entries) {
-        if (keysMatch(entry.type, type) && keysMatch(entry.name, name)) return &entry;
+        if (keysMatch(entry.name, name) && keysMatch(entry.type, type)) return &entry;
     }
     return nullptr;
 }
 
+const ResourceEntry* findResourceEntry(const std::vector<ResourceEntry>& entries, const ResourceKey& type,
+                                       const ResourceKey& name) {
+    ResourceKeyView typeView{type.isId, type.id, type.text.c_str()};
+    ResourceKeyView nameView{name.isId, name.id, name.text.c_str()};
+    return findResourceEntry(entries, typeView, nameView);
+}
+
+ResourceKeyView viewResourceKey(const char* text) {
+    ResourceKeyView view{false, 0, text};
+    if (text[0] == '#' && parseIdDigits(text + 1, view.id)) view.isId = true;
+    return view;
+}
+
 ResourceKey parseResourceKey(const std::string& text, bool digitsAreIds) {
-    std::string digits = text;
-    bool hashed = !digits.empty() && digits[0] == '#';
-    if (hashed) digits.erase(0, 1);
-    bool allDigits = !digits.empty() && digits.size() <= 5;
-    for (char c : digits) allDigits = allDigits && std::isdigit(static_cast<unsigned char>(c));
-    if (allDigits && (hashed || digitsAreIds)) {
-        unsigned long value = std::strtoul(digits.c_str(), nullptr, 10);
-        if (value <= 0xFFFF) return ResourceKey::ofId(static_cast<uint16_t>(value));
-    }
+    ResourceKeyView view = viewResourceKey(text.c_str());
+    uint16_t id = 0;
+    if (view.isId) return ResourceKey::ofId(view.id);
+    if (digitsAreIds && parseIdDigits(text.c_str(), id)) return ResourceKey::ofId(id);
     return ResourceKey::ofText(text);
 }
 

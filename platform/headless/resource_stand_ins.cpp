@@ -31,9 +31,10 @@ HINSTANCE thisModule() {
     return reinterpret_cast<HINSTANCE>(const_cast<unsigned char*>(uiresource_embedded_res_begin));
 }
 
-uires::ResourceKey keyOf(LPCSTR nameOrId) {
-    if (IS_INTRESOURCE(nameOrId)) return uires::ResourceKey::ofId(LOWORD(nameOrId));
-    return uires::parseResourceKey(nameOrId, false);
+// A view, not a copy: a lookup allocates nothing.
+uires::ResourceKeyView keyOf(LPCSTR nameOrId) {
+    if (IS_INTRESOURCE(nameOrId)) return uires::ResourceKeyView{true, LOWORD(nameOrId), nullptr};
+    return uires::viewResourceKey(nameOrId);
 }
 
 __attribute__((constructor)) void enterModuleAtLoad() { DllMain(thisModule(), DLL_PROCESS_ATTACH, nullptr); }
