@@ -1,0 +1,174 @@
+// The inspector's commands that write files: render, font, text and extract.
+#include <cctype>
+#include <cstdio>
+
+#include "resources/dialog_template.h"
+#include "tools/inspector/inspector.h"
+#include "tools/inspector/inspector_commands.h"
+#include "tools/inspector/resource_description.h"
+#include "tools/render/dialog_painter.h"
+#include "tools/render/module_font.h"
+#include "tools/render/palette.h"
+
+namespace uitools {
+
+namespace {
+
+constexpr int kSheetMargin = 28;    // room for the row and column labels of the font sheet
+constexpr int kSheetLabelStrip = 13; // the code under each cell
+constexpr Colour kGrid{160, 160, 160, 255};
+constexpr Colour kLabel{90, 90, 90, 255};
+
+int failed(const CommandContext& context, const std::string& message) {
+    context.err << "uiresource: " << message << "\n";
+    return kExitFailed;
+}
+
+int savePicture(const CommandContext& context, const Image& image) {
+    int scale = context.invocation.scale > 0 ? context.invocation.scale : 1;
+    Image scaled = image;
+    if (scale > 1) {
+        scaled = Image(image.width() * scale, image.height() * scale, Colour{});
+        scaled.blitScaled(image, 0, 0, scale);
+    }
+    if (!scaled.savePng(context.invocation.output)) {
+        return failed(context, context.invocation.output + ": cannot be written");
+    }
+    context.out << "wrote " << context.invocation.output << " (" << scaled.width() << " x " << scaled.height()
+                << " pixels)\n";
+    return kExitDone;
+}
+
+bool endsWithPng(const std::string& path) {
+    if (path.size() < 4) return false;
+    std::string tail = path.substr(path.size() - 4);
+    for (char& c : tail) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return tail == ".png";
+}
+
+bool writeBytes(const std::string& path, const uint8_t* data, size_t size) {
+    FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr) return false;
+    bool written = size == 0 || std::fwrite(data, 1, size, file) == size;
+    return std::fclose(file) == 0 && written;
+}
+
+// The atlas as ink on white: the glyphs live in alpha alone (255 ink, 1 background).
+Image inkOnWhite(const Image& atlas) {
+    Image picture(atlas.width(), atlas.height(), palette::kWindow);
+    for (int y = 0; y < atlas.height(); ++y) {
+        for (int x = 0; x < atlas.width(); ++x) {
+            if (atlas.pixel(x, y).a == 255) picture.setPixel(x, y, palette::kText);
+        }
+    }
+    return picture;
+}
+
+void drawLabel(Image& sheet, const BitmapFont& font, int centreX, int lineTop, const std::string& text) {
+    int left = centreX - font.measure(text) / 2;
+    drawParagraph(sheet, font, left, lineTop - kTextCellOffset, text, kTextLineHeight, kLabel);
+}
+
+}  // namespace
+
+int renderCommand(const CommandContext& context) {
+    const std::string& id = context.invocation.operands[0];
+    const CatalogueEntry* entry = context.catalogue.find(uires::ResourceKey::ofId(5), parseNameArgument(id));
+    if (entry == nullptr) return failed(context, "no dialog template with id " + id + " in " + context.catalogue.origin());
+    uires::DialogTemplate dialog;
+    std::string error;
+    if (!uires::decodeDialogTemplate(entry->data, entry->size, dialog, error)) {
+        return failed(context, "dialog " + id + " is malformed: " + error);
+    }
+    BitmapFont font;
+    if (!loadModuleFont(font, error)) return failed(context, error);
+    Image picture = paintDialog(viewFromTemplate(dialog), font);
+    if (picture.width() == 0) return failed(context, "dialog " + id + " is too large to draw");
+    return savePicture(context, picture);
+}
+
+int fontCommand(const CommandContext& context) {
+    BitmapFont font;
+    std::string error;
+    if (!loadModuleFont(font, error)) return failed(context, error);
+    int scale = context.invocation.scale > 0 ? context.invocation.scale : 3;
+    int cell = BitmapFont::kCellSize * scale, pitchX = cell + 1, pitchY = cell + 1 + kSheetLabelStrip;
+    Image sheet(kSheetMargin + 16 * pitchX + 1, kSheetMargin + 16 * pitchY + 1, palette::kWindow);
+    Image glyphs = inkOnWhite(font.atlas());
+    for (int code = 0; code < 256; ++code) {
+        int row = code / 16, column = code % 16;
+        int left = kSheetMargin + column * pitchX + 1, top = kSheetMargin + row * pitchY + 1;
+        Image cellPicture(BitmapFont::kCellSize, BitmapFont::kCellSize, Colour{});
+        cellPicture.blitScaled(glyphs, -column * BitmapFont::kCellSize, -row * BitmapFont::kCellSize, 1);
+        sheet.blitScaled(cellPicture, left, top, scale);
+        sheet.outlineRect(PixelRect{left - 1, top - 1, left + cell + 1, top + cell + 1}, kGrid);
+        drawLabel(sheet, font, left + cell / 2, top + cell, std::to_string(code));
+    }
+    for (int i = 0; i < 16; ++i) {
+        drawLabel(sheet, font, kSheetMargin + i * pitchX + cell / 2, 8, "+" + std::to_string(i));
+        drawLabel(sheet, font, kSheetMargin / 2, kSheetMargin + i * pitchY + cell / 2 - 6, std::to_string(i * 16));
+    }
+    Invocation unscaled = context.invocation;
+    unscaled.scale = 1;
+    return savePicture(CommandContext{unscaled, context.catalogue, context.out, context.err}, sheet);
+}
+
+int textCommand(const CommandContext& context) {
+    BitmapFont font;
+    std::string error;
+    if (!loadModuleFont(font, error)) return failed(context, error);
+    std::string text = unescapeText(context.invocation.operands[0]);
+    PixelRect size = measureParagraph(font, text, BitmapFont::kLineHeight);
+    const int margin = 4;
+    Image picture(size.width() + 2 * margin, size.height() + 2 * margin, palette::kWindow);
+    drawParagraph(picture, font, margin, margin, text, BitmapFont::kLineHeight, palette::kText);
+    Invocation scaled = context.invocation;
+    if (scaled.scale == 0) scaled.scale = 2;
+    return savePicture(CommandContext{scaled, context.catalogue, context.out, context.err}, picture);
+}
+
+int extractCommand(const CommandContext& context) {
+    const std::string& type = context.invocation.operands[0];
+    const std::string& id = context.invocation.operands[1];
+    const CatalogueEntry* entry = context.catalogue.find(parseTypeArgument(type), parseNameArgument(id));
+    if (entry == nullptr) return failed(context, "no resource " + type + " " + id + " in " + context.catalogue.origin());
+    const std::string& path = context.invocation.output;
+    int width = 0, height = 0;
+    if (endsWithPng(path)) {
+        Image picture;
+        if (!isTgaPicture(entry->data, entry->size, width, height) || !decodeImage(entry->data, entry->size, picture)) {
+            return failed(context, type + " " + id + " is not a TGA picture; write it to a file not ending in .png");
+        }
+        return savePicture(context, picture);
+    }
+    if (!writeBytes(path, entry->data, entry->size)) return failed(context, path + ": cannot be written");
+    context.out << "wrote " << path << " (" << entry->size << " bytes)\n";
+    return kExitDone;
+}
+
+std::string unescapeText(const std::string& text) {
+    std::string result;
+    for (size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (c != '\\' || i + 1 >= text.size()) {
+            result += c;
+            continue;
+        }
+        char next = text[++i];
+        if (next == 'n') result += '\n';
+        else if (next == 'r') result += '\r';
+        else if (next == 't') result += '\t';
+        else if (next == '\\') result += '\\';
+        else if (next == 'x' && i + 2 < text.size() && std::isxdigit(static_cast<unsigned char>(text[i + 1])) &&
+                 std::isxdigit(static_cast<unsigned char>(text[i + 2]))) {
+            result += static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16));
+            i += 2;
+        } else {
+            result += '\\';
+            result += next;
+        }
+    }
+    return result;
+}
+
+}  // namespace uitools

@@ -1,0 +1,96 @@
+// Loads the inspector's catalogue from the module or from a .res file, and finds entries in it.
+#include "tools/inspector/resource_catalogue.h"
+
+#include <cctype>
+#include <fstream>
+#include <iterator>
+
+#include "module/UIResource.h"
+#include "tools/inspector/module_index.h"
+
+namespace uitools {
+
+namespace {
+
+std::string upper(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+
+// The argument form getResourceData takes: an integer id or a text.
+const char* resourceArgument(const uires::ResourceKey& key) {
+    return key.isId ? getResourceStringFromInt(key.id) : key.text.c_str();
+}
+
+}  // namespace
+
+bool sameKey(const uires::ResourceKey& a, const uires::ResourceKey& b) {
+    if (a.isId != b.isId) return false;
+    return a.isId ? a.id == b.id : upper(a.text) == upper(b.text);
+}
+
+uires::ResourceKey parseTypeArgument(const std::string& text) {
+    static const struct { const char* name; uint16_t id; } standard[] = {
+        {"CURSOR", 1}, {"BITMAP", 2}, {"ICON", 3}, {"MENU", 4}, {"DIALOG", 5}, {"STRING", 6},
+        {"ACCELERATOR", 9}, {"RCDATA", 10}, {"VERSION", 16}, {"MANIFEST", 24}};
+    for (const auto& type : standard) {
+        if (upper(text) == type.name) return uires::ResourceKey::ofId(type.id);
+    }
+    return uires::parseResourceKey(text, true);
+}
+
+uires::ResourceKey parseNameArgument(const std::string& text) { return uires::parseResourceKey(text, true); }
+
+bool ResourceCatalogue::loadModule(std::string& error) {
+    std::vector<ModuleResourceId> ids;
+    if (!enumerateModuleResources(ids, error)) return false;
+    entries_.clear();
+    origin_ = "the module";
+    for (const ModuleResourceId& id : ids) {
+        char* data = nullptr;
+        long size = getResourceData(resourceArgument(id.name), resourceArgument(id.type), &data);
+        if (size <= 0 || data == nullptr) continue;
+        entries_.push_back(CatalogueEntry{id.type, id.name, id.language, reinterpret_cast<const uint8_t*>(data),
+                                          static_cast<uint32_t>(size)});
+    }
+    return true;
+}
+
+bool ResourceCatalogue::loadResFile(const std::string& path, std::string& error) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        error = path + ": cannot be opened for reading";
+        return false;
+    }
+    fileBytes_.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    std::vector<uires::ResourceEntry> parsed;
+    std::string why;
+    if (file.bad() || !uires::parseResFile(fileBytes_.data(), fileBytes_.size(), parsed, why)) {
+        error = path + ": not a compiled resource file: " + (file.bad() ? "read error" : why);
+        return false;
+    }
+    entries_.clear();
+    origin_ = path;
+    for (const uires::ResourceEntry& entry : parsed) {
+        entries_.push_back(CatalogueEntry{entry.type, entry.name, entry.language, entry.data, entry.size});
+    }
+    return true;
+}
+
+const CatalogueEntry* ResourceCatalogue::find(const uires::ResourceKey& type, const uires::ResourceKey& name) const {
+    for (const CatalogueEntry& entry : entries_) {
+        if (sameKey(entry.type, type) && sameKey(entry.name, name)) return &entry;
+    }
+    return nullptr;
+}
+
+const CatalogueEntry* ResourceCatalogue::findById(const uires::ResourceKey& name) const {
+    if (const CatalogueEntry* dialog = find(uires::ResourceKey::ofId(5), name)) return dialog;
+    if (const CatalogueEntry* menu = find(uires::ResourceKey::ofId(4), name)) return menu;
+    for (const CatalogueEntry& entry : entries_) {
+        if (sameKey(entry.name, name)) return &entry;
+    }
+    return nullptr;
+}
+
+}  // namespace uitools

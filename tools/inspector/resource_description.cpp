@@ -1,0 +1,175 @@
+// Describes catalogue entries: TGA pictures, dialog templates, menus and plain data.
+#include "tools/inspector/resource_description.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <iomanip>
+
+#include "resources/dialog_template.h"
+#include "resources/dialog_units.h"
+#include "tools/inspector/style_names.h"
+
+namespace uitools {
+
+namespace {
+
+constexpr uint16_t kMenuType = 4;
+constexpr uint16_t kDialogType = 5;
+constexpr size_t kTgaHeader = 18;
+constexpr size_t kTgaFooter = 26;
+
+bool isType(const CatalogueEntry& entry, uint16_t id) { return entry.type.isId && entry.type.id == id; }
+
+std::string inQuotes(const std::string& text) { return "\"" + text + "\""; }
+
+std::string nameOf(const uires::NameOrOrdinal& value) {
+    if (value.kind == uires::NameOrOrdinal::Ordinal) return "#" + std::to_string(value.ordinal);
+    if (value.kind == uires::NameOrOrdinal::Text) return inQuotes(value.text);
+    return "none";
+}
+
+size_t countMenuItems(const std::vector<uires::MenuItem>& items) {
+    size_t count = 0;
+    for (const uires::MenuItem& item : items) count += 1 + countMenuItems(item.children);
+    return count;
+}
+
+std::string describeDialog(const CatalogueEntry& entry) {
+    uires::DialogTemplate dialog;
+    std::string error;
+    if (!uires::decodeDialogTemplate(entry.data, entry.size, dialog, error)) return "malformed dialog: " + error;
+    return std::string(dialog.extended ? "extended" : "classic") + " dialog " + inQuotes(dialog.title) + ", " +
+           std::to_string(dialog.width) + " x " + std::to_string(dialog.height) + ", " +
+           std::to_string(dialog.controls.size()) + " controls";
+}
+
+std::string describeMenu(const CatalogueEntry& entry) {
+    uires::MenuTemplate menu;
+    std::string error;
+    if (!uires::decodeMenuTemplate(entry.data, entry.size, menu, error)) return "malformed menu: " + error;
+    std::string first = menu.items.empty() ? std::string("empty") : inQuotes(menu.items.front().text);
+    return "menu " + first + ", " + std::to_string(countMenuItems(menu.items)) + " items";
+}
+
+}  // namespace
+
+bool isTgaPicture(const uint8_t* data, size_t size, int& width, int& height) {
+    if (data == nullptr || size < kTgaHeader + kTgaFooter) return false;
+    if (data[1] != 0 || data[2] != 2 || data[16] != 32) return false;
+    width = data[12] | (data[13] << 8);
+    height = data[14] | (data[15] << 8);
+    size_t pixels = static_cast<size_t>(width) * height * 4;
+    if (size != kTgaHeader + data[0] + pixels + kTgaFooter) return false;
+    return std::memcmp(data + size - 18, "TRUEVISION-XFILE.", 18) == 0;
+}
+
+std::string describeEntry(const CatalogueEntry& entry) {
+    int width = 0, height = 0;
+    if (isType(entry, kDialogType)) return describeDialog(entry);
+    if (isType(entry, kMenuType)) return describeMenu(entry);
+    if (isTgaPicture(entry.data, entry.size, width, height)) {
+        return "TGA picture " + std::to_string(width) + " x " + std::to_string(height) + ", 32 bits a pixel";
+    }
+    if (!entry.type.isId && entry.type.text == "FONTSIZE" && entry.size == 256) {
+        return "character advance table, one byte a code";
+    }
+    return "data, " + std::to_string(entry.size) + " bytes";
+}
+
+static std::string fontLine(const uires::DialogTemplate& dialog) {
+    if (!dialog.hasFont) return "none (system font)";
+    std::string line = std::to_string(dialog.pointSize) + " pt " + "\"" + dialog.faceName + "\"";
+    if (dialog.extended) {
+        line += ", weight " + std::to_string(dialog.weight) + (dialog.italic ? ", italic" : ", not italic") +
+                ", character set " + std::to_string(dialog.charset);
+    }
+    return line;
+}
+
+static std::string hex32(uint32_t value) {
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%08X", value);
+    return text;
+}
+
+static void showControl(std::ostream& out, size_t index, const uires::DialogControl& control) {
+    std::string caption = control.caption.kind == uires::NameOrOrdinal::None ? "-" : nameOf(control.caption);
+    out << "  " << std::setw(3) << index << "  " << std::setw(6) << control.id << "  " << std::left << std::setw(9)
+        << control.className() << std::right << std::setw(5) << control.x << std::setw(5) << control.y
+        << std::setw(5) << control.width << std::setw(5) << control.height << "  " << caption << "\n"
+        << "                 style " << hex32(control.style) << " "
+        << controlStyleNames(control.className(), control.style) << "\n";
+    if (control.exStyle != 0 || control.helpId != 0 || !control.creationData.empty()) {
+        out << "                 extended style " << hex32(control.exStyle) << ", help id " << control.helpId
+            << ", " << control.creationData.size() << " bytes of creation data\n";
+    }
+}
+
+static void showDialog(const CatalogueEntry& entry, const uires::DialogTemplate& dialog, std::ostream& out) {
+    uires::BaseUnits base = uires::baseUnitsForPointSize(dialog.hasFont ? dialog.pointSize : 8);
+    out << "DIALOG " << entry.name.describe() << ", language " << entry.language << ": " << inQuotes(dialog.title) << "\n"
+        << "  kind:     " << (dialog.extended ? "extended template (DLGTEMPLATEEX, version " +
+                                                   std::to_string(dialog.version) + ")"
+                                              : std::string("classic template (DLGTEMPLATE)")) << "\n"
+        << "  style:    " << hex32(dialog.style) << " " << dialogStyleNames(dialog.style) << "\n"
+        << "  extended style " << hex32(dialog.exStyle) << ", help id " << dialog.helpId << ", menu "
+        << nameOf(dialog.menu) << ", class " << nameOf(dialog.windowClass) << "\n"
+        << "  font:     " << fontLine(dialog) << "\n"
+        << "  size:     " << dialog.width << " x " << dialog.height << " dialog units at (" << dialog.x << ", "
+        << dialog.y << "); client area " << uires::dialogUnitsToPixelsX(dialog.width, base) << " x "
+        << uires::dialogUnitsToPixelsY(dialog.height, base) << " pixels (base units " << base.width << " x "
+        << base.height << ")\n"
+        << "  controls: " << dialog.controls.size() << " (position and size in dialog units)\n"
+        << "    #      id  class        x    y    w    h  caption\n";
+    for (size_t i = 0; i < dialog.controls.size(); ++i) showControl(out, i + 1, dialog.controls[i]);
+}
+
+static void showMenuItems(const std::vector<uires::MenuItem>& items, int depth, std::ostream& out) {
+    for (const uires::MenuItem& item : items) {
+        std::string flags = menuFlagNames(item.flags);
+        out << std::string(static_cast<size_t>(depth) * 2 + 2, ' ');
+        if (item.flags & 0x10) out << "POPUP " << inQuotes(item.text);
+        else out << std::setw(5) << item.id << "  " << inQuotes(item.text);
+        out << (flags.empty() ? "" : "  (" + flags + ")") << "\n";
+        showMenuItems(item.children, depth + 1, out);
+    }
+}
+
+static void showData(const CatalogueEntry& entry, std::ostream& out) {
+    out << uires::resourceTypeName(entry.type) << " " << entry.name.describe() << ", language " << entry.language
+        << ": " << describeEntry(entry) << "\n  size: " << entry.size << " bytes\n";
+    size_t shown = std::min<size_t>(entry.size, 64);
+    for (size_t row = 0; row < shown; row += 16) {
+        char line[80];
+        std::snprintf(line, sizeof line, "  %04zX:", row);
+        out << line;
+        for (size_t i = row; i < std::min(shown, row + 16); ++i) {
+            std::snprintf(line, sizeof line, " %02X", entry.data[i]);
+            out << line;
+        }
+        out << "\n";
+    }
+    if (shown < entry.size) out << "  ... (" << entry.size - shown << " more bytes; use extract)\n";
+}
+
+bool showEntry(const CatalogueEntry& entry, std::ostream& out, std::string& error) {
+    if (isType(entry, kDialogType)) {
+        uires::DialogTemplate dialog;
+        if (!uires::decodeDialogTemplate(entry.data, entry.size, dialog, error)) return false;
+        showDialog(entry, dialog, out);
+        return true;
+    }
+    if (isType(entry, kMenuType)) {
+        uires::MenuTemplate menu;
+        if (!uires::decodeMenuTemplate(entry.data, entry.size, menu, error)) return false;
+        out << "MENU " << entry.name.describe() << ", language " << entry.language << ": standard menu template"
+            << " (version " << menu.version << ", header offset " << menu.headerSize << ")\n";
+        showMenuItems(menu.items, 0, out);
+        return true;
+    }
+    showData(entry, out);
+    return true;
+}
+
+}  // namespace uitools

@@ -1,0 +1,98 @@
+// Paints the window frame, title bar and controls of a dialog picture.
+#include "tools/render/dialog_painter.h"
+
+#include <algorithm>
+
+#include "platform/win32_types.h"
+#include "tools/render/control_painter.h"
+#include "tools/render/palette.h"
+
+namespace uitools {
+
+static bool hasDialogFrame(uint32_t style) {
+    return (style & DS_MODALFRAME) != 0 || (style & WS_DLGFRAME) != 0;
+}
+
+WindowLayout layoutWindow(const DialogView& view) {
+    WindowLayout layout;
+    layout.frameWidth = hasDialogFrame(view.style) ? kDialogFrameWidth : ((view.style & WS_BORDER) ? 1 : 0);
+    bool caption = (view.style & WS_CAPTION) == WS_CAPTION;
+    int captionHeight = caption ? kCaptionHeight : 0;
+    int width = std::max(0, view.clientWidth) + 2 * layout.frameWidth;
+    int height = std::max(0, view.clientHeight) + 2 * layout.frameWidth + captionHeight;
+    layout.window = PixelRect{0, 0, width, height};
+    int inner = layout.frameWidth;
+    if (caption) {
+        layout.titleBar = PixelRect{inner, inner, width - inner, inner + captionHeight};
+        if (view.style & WS_SYSMENU) {
+            const PixelRect& bar = layout.titleBar;
+            layout.closeBox = PixelRect{bar.right - 2 - 16, bar.top + 2, bar.right - 2, bar.top + 16};
+        }
+    }
+    layout.client = PixelRect{inner, inner + captionHeight, width - inner, height - inner};
+    return layout;
+}
+
+PixelRect controlRectInPicture(const WindowLayout& layout, const ControlView& control) {
+    PixelRect rect = control.rect;
+    if (control.kind == ControlKind::ComboBox && (control.style & 0x3) != CBS_SIMPLE) {
+        rect.bottom = rect.top + std::min(rect.height(), kComboClosedHeight);
+    }
+    return PixelRect{rect.left + layout.client.left, rect.top + layout.client.top, rect.right + layout.client.left,
+                     rect.bottom + layout.client.top};
+}
+
+static void paintFrame(Image& image, const WindowLayout& layout) {
+    if (layout.frameWidth >= 2) {
+        drawRaisedEdge(image, layout.window);
+    } else if (layout.frameWidth == 1) {
+        image.outlineRect(layout.window, palette::kDarkShadow);
+    }
+}
+
+static void paintCloseBox(Image& image, const PixelRect& box) {
+    image.fillRect(box, palette::kFace);
+    drawRaisedEdge(image, box);
+    int left = box.left + 4, top = box.top + 3, size = 7;
+    for (int i = 0; i < size; ++i) {
+        for (int thick = 0; thick < 2; ++thick) {
+            image.setPixel(left + i + thick, top + i, palette::kText);
+            image.setPixel(left + size - 1 - i + thick, top + i, palette::kText);
+        }
+    }
+}
+
+static void paintTitleBar(Image& image, const WindowLayout& layout, const std::string& title, const BitmapFont& font) {
+    const PixelRect& bar = layout.titleBar;
+    for (int x = bar.left; x < bar.right; ++x) {
+        int span = std::max(1, bar.width() - 1), t = x - bar.left;
+        auto mix = [&](uint8_t a, uint8_t b) { return static_cast<uint8_t>(a + (b - a) * t / span); };
+        Colour c{mix(palette::kTitle.r, palette::kTitleEnd.r), mix(palette::kTitle.g, palette::kTitleEnd.g),
+                 mix(palette::kTitle.b, palette::kTitleEnd.b), 255};
+        image.verticalLine(x, bar.top, bar.bottom, c);
+    }
+    int textRight = layout.closeBox.width() > 0 ? layout.closeBox.left - 2 : bar.right - 2;
+    image.setClip(PixelRect{bar.left, bar.top, textRight, bar.bottom});
+    int lineTop = bar.top + (bar.height() - kTextLineHeight) / 2;
+    drawParagraph(image, font, bar.left + 4, lineTop - kTextCellOffset, title, kTextLineHeight, palette::kTitleText);
+    image.clearClip();
+    if (layout.closeBox.width() > 0) paintCloseBox(image, layout.closeBox);
+}
+
+Image paintDialog(const DialogView& view, const BitmapFont& font) {
+    WindowLayout layout = layoutWindow(view);
+    if (layout.window.width() > kLargestPicture || layout.window.height() > kLargestPicture) return Image();
+    Image image(layout.window.width(), layout.window.height(), palette::kFace);
+    paintFrame(image, layout);
+    if (layout.titleBar.width() > 0) paintTitleBar(image, layout, view.title, font);
+    // Controls never draw outside the client area, as child windows are clipped by their parent.
+    for (const ControlView& control : view.controls) {
+        PixelRect rect = controlRectInPicture(layout, control);
+        image.setClip(layout.client);
+        paintControl(image, font, control, rect);
+    }
+    image.clearClip();
+    return image;
+}
+
+}  // namespace uitools

@@ -1,0 +1,44 @@
+// What a picture of a dialog shows: the window and each control with its rectangle in pixels and
+// its state, taken from a template or from a live dialog.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "resources/dialog_template.h"
+#include "tools/render/image.h"
+
+namespace uitools {
+
+enum class ControlKind { PushButton, DefaultPushButton, CheckBox, RadioButton, GroupBox, Edit, Static, ListBox,
+                         ComboBox, Other };
+
+struct ControlView {
+    int id = 0;
+    std::string className;  // "BUTTON", "EDIT", ... or the template's own class name
+    uint32_t style = 0;
+    ControlKind kind = ControlKind::Other;
+    PixelRect rect;  // client coordinates, pixels; a combo box's is its dropped-down extent
+    std::string text;
+    bool checked = false;
+    std::vector<std::string> items;  // list and combo boxes
+    int selection = -1;              // selected item, -1 for none
+};
+
+struct DialogView {
+    std::string title;
+    uint32_t style = 0;
+    int clientWidth = 0;   // pixels
+    int clientHeight = 0;  // pixels
+    std::vector<ControlView> controls;
+};
+
+// The kind of control a predefined class and style make.
+ControlKind controlKindOf(const std::string& className, uint32_t style);
+
+// The dialog as its template lays it out: dialog units converted to pixels with the template
+// font's base units, as the dialog manager converts them; captions as stored.
+DialogView viewFromTemplate(const uires::DialogTemplate& dialog);
+
+}  // namespace uitools

@@ -1,0 +1,112 @@
+// The RGBA picture, its drawing operations and its PNG and TGA conversions through stb's codecs.
+#include "tools/render/image.h"
+
+#include <cstdio>
+
+#define STB_IMAGE_WRITE_IMPLEMENTATION
+#define STB_IMAGE_WRITE_STATIC
+#define STB_IMAGE_IMPLEMENTATION
+#define STB_IMAGE_STATIC
+#define STBI_ONLY_TGA
+#define STBI_ONLY_PNG
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wunused-function"
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+#pragma GCC diagnostic ignored "-Wsign-compare"
+#include <stb_image.h>
+#include <stb_image_write.h>
+#pragma GCC diagnostic pop
+
+namespace uitools {
+
+Image::Image(int width, int height, Colour fill)
+    : width_(width > 0 ? width : 0), height_(height > 0 ? height : 0),
+      pixels_(static_cast<size_t>(width_) * height_, fill) {}
+
+Colour Image::pixel(int x, int y) const {
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) return Colour{0, 0, 0, 0};
+    return pixels_[static_cast<size_t>(y) * width_ + x];
+}
+
+void Image::setClip(const PixelRect& clip) {
+    clipped_ = true;
+    clip_ = clip;
+}
+
+void Image::clearClip() { clipped_ = false; }
+
+void Image::setPixel(int x, int y, Colour colour) {
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
+    if (clipped_ && !clip_.contains(x, y)) return;
+    pixels_[static_cast<size_t>(y) * width_ + x] = colour;
+}
+
+void Image::fillRect(const PixelRect& rect, Colour colour) {
+    for (int y = rect.top; y < rect.bottom; ++y) horizontalLine(rect.left, rect.right, y, colour);
+}
+
+void Image::outlineRect(const PixelRect& rect, Colour colour) {
+    if (rect.width() <= 0 || rect.height() <= 0) return;
+    horizontalLine(rect.left, rect.right, rect.top, colour);
+    horizontalLine(rect.left, rect.right, rect.bottom - 1, colour);
+    verticalLine(rect.left, rect.top, rect.bottom, colour);
+    verticalLine(rect.right - 1, rect.top, rect.bottom, colour);
+}
+
+void Image::horizontalLine(int left, int right, int y, Colour colour) {
+    for (int x = left; x < right; ++x) setPixel(x, y, colour);
+}
+
+void Image::verticalLine(int x, int top, int bottom, Colour colour) {
+    for (int y = top; y < bottom; ++y) setPixel(x, y, colour);
+}
+
+void Image::blitScaled(const Image& source, int x, int y, int scale) {
+    for (int sy = 0; sy < source.height(); ++sy) {
+        for (int sx = 0; sx < source.width(); ++sx) {
+            fillRect(PixelRect{x + sx * scale, y + sy * scale, x + (sx + 1) * scale, y + (sy + 1) * scale},
+                     source.pixel(sx, sy));
+        }
+    }
+}
+
+static void appendBytes(void* context, void* data, int size) {
+    auto* out = static_cast<std::vector<uint8_t>*>(context);
+    const auto* bytes = static_cast<const uint8_t*>(data);
+    out->insert(out->end(), bytes, bytes + size);
+}
+
+std::vector<uint8_t> Image::encodePng() const {
+    std::vector<uint8_t> out;
+    if (width_ == 0 || height_ == 0) return out;
+    static_assert(sizeof(Colour) == 4, "pixels are handed to the encoder as packed RGBA");
+    if (!stbi_write_png_to_func(appendBytes, &out, width_, height_, 4, pixels_.data(), width_ * 4)) out.clear();
+    return out;
+}
+
+bool Image::savePng(const std::string& path) const {
+    std::vector<uint8_t> bytes = encodePng();
+    if (bytes.empty()) return false;
+    FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr) return false;
+    bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    return (std::fclose(file) == 0) && written;
+}
+
+bool decodeImage(const uint8_t* bytes, size_t size, Image& image) {
+    int width = 0, height = 0, channels = 0;
+    if (bytes == nullptr || size == 0 || size > 0x7FFFFFFF) return false;
+    stbi_uc* decoded = stbi_load_from_memory(bytes, static_cast<int>(size), &width, &height, &channels, 4);
+    if (decoded == nullptr) return false;
+    image = Image(width, height, Colour{});
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const stbi_uc* p = decoded + (static_cast<size_t>(y) * width + x) * 4;
+            image.setPixel(x, y, Colour{p[0], p[1], p[2], p[3]});
+        }
+    }
+    stbi_image_free(decoded);
+    return true;
+}
+
+}  // namespace uitools
