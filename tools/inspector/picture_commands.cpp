@@ -53,15 +53,16 @@ bool writeBytes(const std::string& path, const uint8_t* data, size_t size) {
     return std::fclose(file) == 0 && written;
 }
 
-// The atlas as ink on white: the glyphs live in alpha alone (255 ink, 1 background).
-Image inkOnWhite(const Image& atlas) {
-    Image picture(atlas.width(), atlas.height(), palette::kWindow);
-    for (int y = 0; y < atlas.height(); ++y) {
-        for (int x = 0; x < atlas.width(); ++x) {
-            if (atlas.pixel(x, y).a == 255) picture.setPixel(x, y, palette::kText);
+// One cell of the atlas as ink on white: the glyphs live in alpha alone (255 ink, 1 background).
+Image cellInkOnWhite(const Image& atlas, int code) {
+    const int size = BitmapFont::kCellSize;
+    Image cell(size, size, palette::kWindow);
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            if (atlas.pixel((code % 16) * size + x, (code / 16) * size + y).a == 255) cell.setPixel(x, y, palette::kText);
         }
     }
-    return picture;
+    return cell;
 }
 
 void drawLabel(Image& sheet, const BitmapFont& font, int centreX, int lineTop, const std::string& text) {
@@ -94,13 +95,10 @@ int fontCommand(const CommandContext& context) {
     int scale = context.invocation.scale > 0 ? context.invocation.scale : 3;
     int cell = BitmapFont::kCellSize * scale, pitchX = cell + 1, pitchY = cell + 1 + kSheetLabelStrip;
     Image sheet(kSheetMargin + 16 * pitchX + 1, kSheetMargin + 16 * pitchY + 1, palette::kWindow);
-    Image glyphs = inkOnWhite(font.atlas());
     for (int code = 0; code < 256; ++code) {
         int row = code / 16, column = code % 16;
         int left = kSheetMargin + column * pitchX + 1, top = kSheetMargin + row * pitchY + 1;
-        Image cellPicture(BitmapFont::kCellSize, BitmapFont::kCellSize, Colour{});
-        cellPicture.blitScaled(glyphs, -column * BitmapFont::kCellSize, -row * BitmapFont::kCellSize, 1);
-        sheet.blitScaled(cellPicture, left, top, scale);
+        sheet.blitScaled(cellInkOnWhite(font.atlas(), code), left, top, scale);
         sheet.outlineRect(PixelRect{left - 1, top - 1, left + cell + 1, top + cell + 1}, kGrid);
         drawLabel(sheet, font, left + cell / 2, top + cell, std::to_string(code));
     }

@@ -129,7 +129,9 @@ static void showMenuItems(const std::vector<uires::MenuItem>& items, int depth, 
     for (const uires::MenuItem& item : items) {
         std::string flags = menuFlagNames(item.flags);
         out << std::string(static_cast<size_t>(depth) * 2 + 2, ' ');
+        // A separator is stored as an item with no flags, id 0 and an empty text.
         if (item.flags & 0x10) out << "POPUP " << inQuotes(item.text);
+        else if ((item.flags & ~0x80) == 0 && item.id == 0 && item.text.empty()) out << "  SEPARATOR";
         else out << std::setw(5) << item.id << "  " << inQuotes(item.text);
         out << (flags.empty() ? "" : "  (" + flags + ")") << "\n";
         showMenuItems(item.children, depth + 1, out);
