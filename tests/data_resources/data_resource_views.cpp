@@ -2,6 +2,7 @@
 #include "tests/data_resources/data_resource_views.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "module/UIResource.h"
 #include "resources/resource_ids.h"
@@ -17,6 +18,14 @@ Resource fetchResource(unsigned short id, const char* type) {
 Resource fontAtlas() { return fetchResource(IDR_FONT_ATLAS, "FONTDATA"); }
 Resource fontAdvances() { return fetchResource(IDR_FONT_ADVANCES, "FONTSIZE"); }
 Resource mousePointer() { return fetchResource(IDR_MOUSE_POINTER, "MOUSE_POINTER_TEXTURE"); }
+
+bool hasTgaHeaderAndFooter(Resource resource, const uint8_t (&header)[kTgaHeaderSize]) {
+    if (resource.size < kTgaHeaderSize + kTgaFooterSize) return false;
+    static const uint8_t footer[kTgaFooterSize] = {0, 0, 0, 0, 0, 0, 0, 0, 'T', 'R', 'U', 'E', 'V', 'I', 'S',
+                                                  'I', 'O', 'N', '-', 'X', 'F', 'I', 'L', 'E', '.', 0};
+    return std::memcmp(resource.bytes, header, kTgaHeaderSize) == 0 &&
+           std::memcmp(resource.bytes + resource.size - kTgaFooterSize, footer, kTgaFooterSize) == 0;
+}
 
 InkBounds AtlasView::bounds(int code) const {
     InkBounds ink;

@@ -22,6 +22,10 @@ Resource fontAtlas();
 Resource fontAdvances();
 Resource mousePointer();
 
+// True when the resource starts with `header` and ends with the TGA 2.0 footer: no extension
+// area, no developer directory, then "TRUEVISION-XFILE." and a NUL.
+bool hasTgaHeaderAndFooter(Resource resource, const uint8_t (&header)[kTgaHeaderSize]);
+
 // A 32-bit TGA stored bottom row first, addressed as displayed: y = 0 is the top row.
 class TgaView {
 public:

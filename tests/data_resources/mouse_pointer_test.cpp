@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
 
 #include "tests/data_resources/data_resource_views.h"
 
@@ -41,11 +40,7 @@ protected:
 
 TEST_F(MousePointer, IsAnUncompressed32BitTgaWithTheVersion2Footer) {
     const uint8_t header[kTgaHeaderSize] = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x20, 0, 0x20, 0, 0x20, 0x08};
-    EXPECT_EQ(0, std::memcmp(pointer.bytes, header, sizeof header));
-    const uint8_t* footer = pointer.bytes + kPointerSize - kTgaFooterSize;
-    const uint8_t zeros[8] = {};
-    EXPECT_EQ(0, std::memcmp(footer, zeros, 8));
-    EXPECT_EQ(0, std::memcmp(footer + 8, "TRUEVISION-XFILE.", 18));
+    EXPECT_TRUE(hasTgaHeaderAndFooter(pointer, header));
 }
 
 TEST_F(MousePointer, TipIsTheFirstPixelOfTheLastStoredRow) {
