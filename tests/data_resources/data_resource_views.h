@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 namespace data_resources {
 
@@ -74,6 +75,9 @@ public:
 private:
     TgaView tga_;
 };
+
+// How failure messages name a glyph.
+inline std::string glyphName(int code) { return "code " + std::to_string(code); }
 
 // The codes whose cell holds the hollow box: the control codes and those code page 1252 leaves
 // unassigned.

@@ -1,7 +1,6 @@
 // The advance table as the host reads it: every value, and its agreement with the atlas's ink.
 #include <gtest/gtest.h>
 
-#include <string>
 
 #include "tests/data_resources/data_resource_views.h"
 
@@ -27,8 +26,6 @@ const uint8_t kAdvances[256] = {
     6, 6, 6, 6, 6, 6, 10, 6, 6, 6, 6, 6, 2, 2, 2, 2,     // 224
     6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6,      // 240
 };
-
-std::string glyphName(int code) { return "code " + std::to_string(code); }
 
 class FontAdvances : public ::testing::Test {
 protected:

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <string>
 
 #include "tests/data_resources/data_resource_views.h"
 
@@ -11,8 +10,6 @@ namespace data_resources {
 namespace {
 
 constexpr long kAtlasSize = 262188;
-
-std::string glyphName(int code) { return "code " + std::to_string(code); }
 
 class FontAtlas : public ::testing::Test {
 protected:
