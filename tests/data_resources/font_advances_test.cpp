@@ -1,7 +1,6 @@
 // The advance table as the host reads it: every value, and its agreement with the atlas's ink.
 #include <gtest/gtest.h>
 
-
 #include "tests/data_resources/data_resource_views.h"
 
 namespace data_resources {
