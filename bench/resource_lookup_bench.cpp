@@ -17,17 +17,17 @@ void lookUp(benchmark::State& state, const char* name, const char* type) {
     if (size <= 0) state.SkipWithError("resource not found");
 }
 
-void byId(benchmark::State& state, unsigned short id, const char* type) {
+void getResourceDataById(benchmark::State& state, unsigned short id, const char* type) {
     lookUp(state, getResourceStringFromInt(id), type);
 }
 
-void byText(benchmark::State& state, const char* name, const char* type) { lookUp(state, name, type); }
+void getResourceDataByText(benchmark::State& state, const char* name, const char* type) { lookUp(state, name, type); }
 
 }  // namespace
 
-BENCHMARK_CAPTURE(byId, FONTDATA_107, IDR_FONT_ATLAS, "FONTDATA");
-BENCHMARK_CAPTURE(byText, FONTDATA_107, "#107", "FONTDATA");
-BENCHMARK_CAPTURE(byId, FONTSIZE_108, IDR_FONT_ADVANCES, "FONTSIZE");
-BENCHMARK_CAPTURE(byText, FONTSIZE_108, "#108", "FONTSIZE");
-BENCHMARK_CAPTURE(byId, MOUSE_POINTER_TEXTURE_111, IDR_MOUSE_POINTER, "MOUSE_POINTER_TEXTURE");
-BENCHMARK_CAPTURE(byText, MOUSE_POINTER_TEXTURE_111, "#111", "MOUSE_POINTER_TEXTURE");
+BENCHMARK_CAPTURE(getResourceDataById, FONTDATA_107, IDR_FONT_ATLAS, "FONTDATA");
+BENCHMARK_CAPTURE(getResourceDataByText, FONTDATA_107, "#107", "FONTDATA");
+BENCHMARK_CAPTURE(getResourceDataById, FONTSIZE_108, IDR_FONT_ADVANCES, "FONTSIZE");
+BENCHMARK_CAPTURE(getResourceDataByText, FONTSIZE_108, "#108", "FONTSIZE");
+BENCHMARK_CAPTURE(getResourceDataById, MOUSE_POINTER_TEXTURE_111, IDR_MOUSE_POINTER, "MOUSE_POINTER_TEXTURE");
+BENCHMARK_CAPTURE(getResourceDataByText, MOUSE_POINTER_TEXTURE_111, "#111", "MOUSE_POINTER_TEXTURE");
