@@ -2,6 +2,7 @@
 #include "tools/render/image.h"
 
 #include <cstdio>
+#include <cstring>
 
 #define STB_IMAGE_WRITE_IMPLEMENTATION
 #define STB_IMAGE_WRITE_STATIC
@@ -93,9 +94,33 @@ bool Image::savePng(const std::string& path) const {
     return (std::fclose(file) == 0) && written;
 }
 
+namespace {
+
+bool isPng(const uint8_t* bytes, size_t size) {
+    static const uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    return size >= sizeof kSignature && std::memcmp(bytes, kSignature, sizeof kSignature) == 0;
+}
+
+// stb's TGA reader reads bytes past the end as zeros, so an 18-byte header could ask for a
+// picture of 65535 x 65535 pixels and get it, slowly. A TGA is read only when its data can hold
+// the pixels its header claims, even run-length encoded (at best 128 pixels a packet).
+bool tgaDataCanHoldPixels(const uint8_t* bytes, size_t size) {
+    constexpr size_t kHeader = 18;
+    if (size < kHeader) return false;
+    size_t colourMap = bytes[1] ? (bytes[5] | bytes[6] << 8) * ((bytes[7] + 7u) / 8) : 0;
+    size_t pixelBytes = (bytes[16] + 7u) / 8;
+    size_t pixels = static_cast<size_t>(bytes[12] | bytes[13] << 8) * (bytes[14] | bytes[15] << 8);
+    bool runLength = (bytes[2] & 8) != 0;
+    size_t needed = runLength ? (pixels + 127) / 128 * (1 + pixelBytes) : pixels * pixelBytes;
+    return size - kHeader >= bytes[0] + colourMap + needed;
+}
+
+}  // namespace
+
 bool decodeImage(const uint8_t* bytes, size_t size, Image& image) {
     int width = 0, height = 0, channels = 0;
     if (bytes == nullptr || size == 0 || size > 0x7FFFFFFF) return false;
+    if (!isPng(bytes, size) && !tgaDataCanHoldPixels(bytes, size)) return false;
     stbi_uc* decoded = stbi_load_from_memory(bytes, static_cast<int>(size), &width, &height, &channels, 4);
     if (decoded == nullptr) return false;
     image = Image(width, height, Colour{});
