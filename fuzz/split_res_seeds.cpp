@@ -1,8 +1,9 @@
-// Writes the seed corpora of the fuzz targets: the module's .res with its data resources cut to a
-// few hundred bytes (the font atlas alone would make each run slow), and each of its dialog and menu
-// templates on its own.
+// Writes the seed corpora of the fuzz targets: the module's .res with its larger data resources cut
+// to a few hundred bytes (the font atlas alone would make each run slow), and each of its dialog
+// and menu templates and small pictures on its own.
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -16,6 +17,7 @@ namespace {
 constexpr uint16_t kMenuType = 4;
 constexpr uint16_t kDialogType = 5;
 constexpr uint32_t kMaxSeedEntrySize = 256;
+constexpr uint32_t kMaxSeedPictureSize = 16384;
 
 void put16(std::vector<uint8_t>& out, uint32_t value) {
     out.push_back(static_cast<uint8_t>(value));
@@ -41,8 +43,18 @@ void padTo4(std::vector<uint8_t>& out) {
     while (out.size() % 4 != 0) out.push_back(0);
 }
 
-// "dialog_template/109.bin" for dialog 109, or an empty path for entries no target reads alone.
+bool isSmallPicture(const uires::ResourceEntry& entry) {
+    static const char kFooter[] = "TRUEVISION-XFILE.";  // with its NUL: the last 18 bytes of a TGA
+    return entry.size >= 44 && entry.size <= kMaxSeedPictureSize &&
+           std::memcmp(entry.data + entry.size - sizeof kFooter, kFooter, sizeof kFooter) == 0;
+}
+
+// "dialog_template/109.bin" for dialog 109, "tga_picture/MOUSE_POINTER_TEXTURE_111.tga" for a
+// picture small enough to fuzz quickly, or an empty path for entries no target reads alone.
 std::filesystem::path seedPathOf(const uires::ResourceEntry& entry) {
+    if (isSmallPicture(entry)) {
+        return std::filesystem::path("tga_picture") / (entry.type.describe() + "_" + entry.name.describe() + ".tga");
+    }
     if (!entry.type.isId) return {};
     const char* folder = entry.type.id == kDialogType ? "dialog_template"
                          : entry.type.id == kMenuType ? "menu_template" : nullptr;
@@ -50,7 +62,8 @@ std::filesystem::path seedPathOf(const uires::ResourceEntry& entry) {
     return std::filesystem::path(folder) / (entry.name.describe() + ".bin");
 }
 
-// One .res entry as windres lays it out; data other than templates is cut to kMaxSeedEntrySize bytes.
+// One .res entry as windres lays it out; data other than templates and small pictures is cut to
+// kMaxSeedEntrySize bytes.
 void putEntry(std::vector<uint8_t>& out, const uires::ResourceEntry& entry) {
     bool keepWhole = !seedPathOf(entry).empty();
     uint32_t size = keepWhole || entry.size < kMaxSeedEntrySize ? entry.size : kMaxSeedEntrySize;
