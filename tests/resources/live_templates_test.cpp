@@ -23,6 +23,9 @@ struct LiveControl {
     DWORD exStyle = 0;
     RECT rect{};  // in the dialog's client coordinates, pixels
     bool foundById = false;  // GetDlgItem with the table's id gives this window (ids other than -1)
+    // Lists and combo boxes only, after 100 entries were added in descending order:
+    bool scrollsWhenFull = false;  // the (drop-down) list then shows WS_VSCROLL
+    std::string firstEntry;        // the entry at position 0: the smallest if the list sorts
 };
 
 struct LiveDialog {
@@ -54,6 +57,41 @@ LiveControl captureControl(HWND dialog, HWND child) {
     return control;
 }
 
+constexpr int kFillCount = 100;
+
+std::string fillEntry(int index) {
+    char text[16];
+    wsprintfA(text, "entry %03d", kFillCount - 1 - index);
+    return text;
+}
+
+bool hasVerticalScroll(HWND window) { return (GetWindowLongA(window, GWL_STYLE) & WS_VSCROLL) != 0; }
+
+// A list box shows its scroll bar, and with it WS_VSCROLL, only while its entries overflow; a combo
+// box hands WS_VSCROLL and CBS_SORT on to its drop-down list. Filling them shows both.
+void probeList(HWND child, LiveControl& control) {
+    bool combo = lstrcmpiA(control.className.c_str(), "ComboBox") == 0;
+    UINT add = combo ? CB_ADDSTRING : LB_ADDSTRING;
+    for (int i = 0; i < kFillCount; ++i) {
+        SendMessageA(child, add, 0, reinterpret_cast<LPARAM>(fillEntry(i).c_str()));
+    }
+    char first[32] = "";
+    SendMessageA(child, combo ? CB_GETLBTEXT : LB_GETTEXT, 0, reinterpret_cast<LPARAM>(first));
+    control.firstEntry = first;
+    COMBOBOXINFO info = {};
+    info.cbSize = sizeof info;
+    if (combo && GetComboBoxInfo(child, &info)) {
+        control.scrollsWhenFull = hasVerticalScroll(info.hwndList);
+    } else if (!combo) {
+        control.scrollsWhenFull = hasVerticalScroll(child);
+    }
+}
+
+bool isList(const LiveControl& control) {
+    const char* name = control.className.c_str();
+    return lstrcmpiA(name, "ListBox") == 0 || lstrcmpiA(name, "ComboBox") == 0;
+}
+
 // Labels share the id -1, so GetDlgItem cannot tell them apart: walk the children in z-order.
 void captureDialog(HWND dialog, LiveDialog& live) {
     live.initialised = true;
@@ -63,12 +101,14 @@ void captureDialog(HWND dialog, LiveDialog& live) {
     for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         children.push_back(child);
         live.controls.push_back(captureControl(dialog, child));
+        if (isList(live.controls.back())) probeList(child, live.controls.back());
     }
     for (size_t i = 0; i < live.table->controls.size(); ++i) {
         const expected::Control& control = live.table->controls[i];
-        RECT rect = {control.x, control.y, control.x + control.width, control.y + control.height};
-        MapDialogRect(dialog, &rect);
-        live.expectedRects.push_back(rect);
+        // The dialog manager converts position and size each on its own, as MapDialogRect does.
+        RECT units = {control.x, control.y, control.width, control.height};
+        MapDialogRect(dialog, &units);
+        live.expectedRects.push_back({units.left, units.top, units.left + units.right, units.top + units.bottom});
         if (i < children.size() && control.id != -1) {
             live.controls[i].foundById = GetDlgItem(dialog, control.id) == children[i];
         }
@@ -84,8 +124,19 @@ INT_PTR CALLBACK captureProcedure(HWND dialog, UINT message, WPARAM, LPARAM para
 
 // The window style USER32 gives a control created from a template. The dialog manager turns
 // WS_BORDER into the WS_EX_CLIENTEDGE extended style (Windows does so for every dialog it
-// creates with the 3-D look, which is all of them since Windows 95).
-DWORD liveStyleOf(const expected::Control& control) { return control.style & ~static_cast<DWORD>(WS_BORDER); }
+// creates with the 3-D look, which is all of them since Windows 95). Empty lists show no
+// WS_VSCROLL (probeList checks it comes back).
+DWORD liveStyleOf(const expected::Control& control) {
+    DWORD style = control.style & ~static_cast<DWORD>(WS_BORDER);
+    bool list = control.classAtom == expected::kListBox || control.classAtom == expected::kComboBox;
+    return list ? style & ~static_cast<DWORD>(WS_VSCROLL) : style;
+}
+
+void expectListBehaviour(const expected::Control& want, const LiveControl& got) {
+    bool sorts = want.classAtom == expected::kListBox ? (want.style & LBS_SORT) != 0 : (want.style & CBS_SORT) != 0;
+    EXPECT_EQ(got.firstEntry, sorts ? fillEntry(kFillCount - 1) : fillEntry(0)) << (sorts ? "unsorted" : "sorted");
+    EXPECT_EQ(got.scrollsWhenFull, (want.style & WS_VSCROLL) != 0);
+}
 
 void expectLiveControl(const expected::Control& want, const LiveControl& got, bool extended) {
     // A classic template stores a 16-bit id, so a label's -1 may come back as 0xFFFF.
@@ -98,7 +149,9 @@ void expectLiveControl(const expected::Control& want, const LiveControl& got, bo
         << got.className;
     EXPECT_EQ(got.style, liveStyleOf(want)) << std::hex << "0x" << got.style << " against 0x" << liveStyleOf(want);
     EXPECT_EQ((got.exStyle & WS_EX_CLIENTEDGE) != 0, (want.style & WS_BORDER) != 0);
-    if (want.classAtom != expected::kComboBox) {
+    if (want.classAtom == expected::kListBox || want.classAtom == expected::kComboBox) {
+        expectListBehaviour(want, got);
+    } else {
         EXPECT_EQ(got.text, want.caption);
     }
 }
