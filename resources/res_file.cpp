@@ -68,7 +68,8 @@ bool readEntry(ByteReader& reader, ResourceEntry& entry, std::string& error) {
         error = "resource entry at offset " + std::to_string(start) + ": truncated or malformed header";
         return false;
     }
-    reader.seek(start + headerSize);
+    reader.seek(start);
+    reader.skip(headerSize);  // not seek(start + headerSize): that sum can wrap in a 32-bit build
     if (reader.failed() || reader.remaining() < dataSize) {
         error = "resource entry at offset " + std::to_string(start) + " (" + entry.type.describe() + " " +
                 entry.name.describe() + "): data runs past the end of the file";
