@@ -6,16 +6,18 @@
 # (or timeout-*, oom-*).
 #   sh fuzz/run-fuzzers.sh --runs 2000000      # two million executions a target
 #   sh fuzz/run-fuzzers.sh --seconds 1800      # half an hour a target
-# --findings DIR puts the logs and failing inputs elsewhere (default build/fuzz/findings).
+# --findings DIR puts the logs and failing inputs elsewhere (default build/fuzz/findings);
+# --only NAME runs one target (res_file, dialog_template, ...).
 set -eu
-usage="usage: run-fuzzers.sh --seconds N | --runs N [--corpus DIR] [--findings DIR]"
-limit="" corpus="" findings=""
+usage="usage: run-fuzzers.sh --seconds N | --runs N [--corpus DIR] [--findings DIR] [--only NAME]"
+limit="" corpus="" findings="" only=""
 while [ $# -gt 0 ]; do
   case "$1" in
     --seconds) limit="-max_total_time=$2"; shift 2 ;;
     --runs) limit="-runs=$2"; shift 2 ;;
     --corpus) corpus=$2; shift 2 ;;
     --findings) findings=$2; shift 2 ;;
+    --only) only=$2; shift 2 ;;
     *) echo "$usage" >&2; exit 2 ;;
   esac
 done
@@ -30,6 +32,7 @@ cmake --build "$build" -j2 --target uiresource_fuzzers uiresource_fuzz_seeds >/d
 
 for target in $(ls "$build/bin" | grep '^fuzz_'); do
   name=${target#fuzz_}
+  [ -z "$only" ] || [ "$only" = "$name" ] || continue
   mkdir -p "$corpus/$name" "$findings/$name"
   seeds="$build/seeds/$name"
   [ -d "$seeds" ] || seeds=""
