@@ -26,6 +26,7 @@ struct LiveControl {
     // Lists and combo boxes only, after 100 entries were added in descending order:
     bool scrollsWhenFull = false;  // the (drop-down) list then shows WS_VSCROLL
     std::string firstEntry;        // the entry at position 0: the smallest if the list sorts
+    std::string typed;             // edit fields only: the text after "1.5" was typed into them
 };
 
 struct LiveDialog {
@@ -87,6 +88,12 @@ void probeList(HWND child, LiveControl& control) {
     }
 }
 
+// What a user gets typing "1.5": an ES_NUMBER field refuses the decimal point.
+void probeEdit(HWND child, LiveControl& control) {
+    for (char c : std::string("1.5")) SendMessageA(child, WM_CHAR, static_cast<unsigned char>(c), 1);
+    control.typed = windowText(child);
+}
+
 bool isList(const LiveControl& control) {
     const char* name = control.className.c_str();
     return lstrcmpiA(name, "ListBox") == 0 || lstrcmpiA(name, "ComboBox") == 0;
@@ -102,6 +109,7 @@ void captureDialog(HWND dialog, LiveDialog& live) {
         children.push_back(child);
         live.controls.push_back(captureControl(dialog, child));
         if (isList(live.controls.back())) probeList(child, live.controls.back());
+        if (lstrcmpiA(live.controls.back().className.c_str(), "Edit") == 0) probeEdit(child, live.controls.back());
     }
     for (size_t i = 0; i < live.table->controls.size(); ++i) {
         const expected::Control& control = live.table->controls[i];
@@ -153,6 +161,9 @@ void expectLiveControl(const expected::Control& want, const LiveControl& got, bo
         expectListBehaviour(want, got);
     } else {
         EXPECT_EQ(got.text, want.caption);
+    }
+    if (want.classAtom == expected::kEdit) {
+        EXPECT_EQ(got.typed, (want.style & ES_NUMBER) ? "15" : "1.5");
     }
 }
 
