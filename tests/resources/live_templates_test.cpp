@@ -147,7 +147,8 @@ void expectListBehaviour(const expected::Control& want, const LiveControl& got) 
 }
 
 void expectLiveControl(const expected::Control& want, const LiveControl& got, bool extended) {
-    // A classic template stores a 16-bit id, so a label's -1 may come back as 0xFFFF.
+    // A classic template stores a 16-bit id: USER32 gives a label the id 0xFFFF (65535 under
+    // Wine, as GetDlgCtrlID reports it), an extended template's labels get -1.
     if (extended) {
         EXPECT_EQ(got.id, want.id);
     } else {
@@ -281,6 +282,20 @@ TEST(LiveCatalogue, DllHoldsExactlyTheExpectedResourcesInEnglish) {
         EXPECT_FALSE(listed[i].nameIsText);
         EXPECT_EQ(listed[i].id, want[i].id);
         EXPECT_EQ(listed[i].language, expected::kLanguage);
+    }
+}
+
+// FindResource's handle is the resource's data entry in the image, which also holds its code page.
+TEST(LiveCatalogue, EveryEntryHasCodePageZero) {
+    HMODULE module = GetModuleHandleA("UIResource.dll");
+    for (const expected::CatalogueEntry& entry : expected::catalogue()) {
+        SCOPED_TRACE("id " + std::to_string(entry.id));
+        LPCSTR type = entry.typeName ? entry.typeName : MAKEINTRESOURCEA(entry.typeId);
+        HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(entry.id), type);
+        ASSERT_NE(found, nullptr);
+        const auto* data = reinterpret_cast<const IMAGE_RESOURCE_DATA_ENTRY*>(found);
+        EXPECT_EQ(data->CodePage, 0u);
+        EXPECT_EQ(data->Size, SizeofResource(module, found));
     }
 }
 
