@@ -46,9 +46,16 @@ struct RECT {
     LONG bottom;
 };
 
+struct POINT {
+    LONG x;
+    LONG y;
+};
+
 #define LOWORD(l) ((WORD)(((UINT_PTR)(l)) & 0xffff))
 #define HIWORD(l) ((WORD)((((UINT_PTR)(l)) >> 16) & 0xffff))
 #define MAKEWPARAM(l, h) ((WPARAM)(DWORD)(((WORD)(l)) | ((DWORD)((WORD)(h))) << 16))
+#define GET_X_LPARAM(lp) ((int)(short)LOWORD(lp))
+#define GET_Y_LPARAM(lp) ((int)(short)HIWORD(lp))
 #define MAKELPARAM(l, h) ((LPARAM)(DWORD)(((WORD)(l)) | ((DWORD)((WORD)(h))) << 16))
 #define MAKEINTRESOURCEA(i) ((LPSTR)((UINT_PTR)((WORD)(i))))
 #define IS_INTRESOURCE(r) ((((UINT_PTR)(r)) >> 16) == 0)
@@ -64,6 +71,7 @@ struct RECT {
 #define RT_DIALOG MAKEINTRESOURCEA(5)
 
 // Window messages.
+#define WM_NULL 0x0000
 #define WM_DESTROY 0x0002
 #define WM_SETFOCUS 0x0007
 #define WM_KILLFOCUS 0x0008
@@ -72,14 +80,23 @@ struct RECT {
 #define WM_GETTEXTLENGTH 0x000E
 #define WM_CLOSE 0x0010
 #define WM_KEYDOWN 0x0100
+#define WM_KEYUP 0x0101
 #define WM_CHAR 0x0102
 #define WM_INITDIALOG 0x0110
 #define WM_COMMAND 0x0111
 #define WM_SYSCOMMAND 0x0112
 #define WM_HSCROLL 0x0114
+#define WM_LBUTTONDOWN 0x0201
+#define WM_LBUTTONUP 0x0202
+#define WM_LBUTTONDBLCLK 0x0203
+#define MK_LBUTTON 0x0001
+#define DM_GETDEFID 0x0400
+#define DM_SETDEFID 0x0401
+#define DC_HASDEFID 0x534B
 
 #define SC_CLOSE 0xF060
 #define VK_BACK 0x08
+#define VK_TAB 0x09
 #define VK_RETURN 0x0D
 #define VK_ESCAPE 0x1B
 
@@ -104,6 +121,13 @@ struct RECT {
 #define WS_TABSTOP 0x00010000L
 #define WS_MINIMIZEBOX 0x00020000L
 #define WS_MAXIMIZEBOX 0x00010000L
+
+// Extended window styles.
+#define WS_EX_DLGMODALFRAME 0x00000001L
+#define WS_EX_NOPARENTNOTIFY 0x00000004L
+#define WS_EX_WINDOWEDGE 0x00000100L
+#define WS_EX_CLIENTEDGE 0x00000200L
+#define WS_EX_CONTROLPARENT 0x00010000L
 
 // Dialog styles.
 #define DS_ABSALIGN 0x01L
@@ -134,12 +158,16 @@ struct RECT {
 #define BS_USERBUTTON 0x00000008L
 #define BS_AUTORADIOBUTTON 0x00000009L
 #define BS_TYPEMASK 0x0000000FL
+#define BS_NOTIFY 0x00004000L
 #define BM_GETCHECK 0x00F0
 #define BM_SETCHECK 0x00F1
 #define BM_CLICK 0x00F5
 #define BST_UNCHECKED 0x0000
 #define BST_CHECKED 0x0001
+#define BST_INDETERMINATE 0x0002
 #define BN_CLICKED 0
+#define BN_SETFOCUS 6
+#define BN_KILLFOCUS 7
 
 // Edit styles, messages and notifications.
 #define ES_LEFT 0x0000L
@@ -155,8 +183,11 @@ struct RECT {
 #define ES_READONLY 0x0800L
 #define ES_WANTRETURN 0x1000L
 #define ES_NUMBER 0x2000L
+#define EM_GETSEL 0x00B0
 #define EM_SETSEL 0x00B1
 #define EM_LIMITTEXT 0x00C5
+#define EM_SETLIMITTEXT EM_LIMITTEXT
+#define EM_GETLIMITTEXT 0x00D5
 #define EN_SETFOCUS 0x0100
 #define EN_KILLFOCUS 0x0200
 #define EN_CHANGE 0x0300
@@ -185,10 +216,16 @@ struct RECT {
 #define LB_GETTEXT 0x0189
 #define LB_GETTEXTLEN 0x018A
 #define LB_GETCOUNT 0x018B
+#define LB_SELECTSTRING 0x018C
+#define LB_GETTOPINDEX 0x018E
+#define LB_FINDSTRING 0x018F
+#define LB_SETTOPINDEX 0x0197
+#define LB_GETITEMHEIGHT 0x01A1
 #define LB_FINDSTRINGEXACT 0x01A2
 #define LB_GETITEMDATA 0x0199
 #define LB_SETITEMDATA 0x019A
 #define LB_GETITEMRECT 0x0198
+#define LB_OKAY 0
 #define LB_ERR (-1)
 #define LBN_ERRSPACE (-2)
 #define LBN_SELCHANGE 1
@@ -204,13 +241,30 @@ struct RECT {
 #define CBS_AUTOHSCROLL 0x0040L
 #define CBS_SORT 0x0100L
 #define CBS_HASSTRINGS 0x0200L
-#define CB_GETCOUNT 0x0146
+#define CB_LIMITTEXT 0x0141
+#define CB_SETEDITSEL 0x0142
 #define CB_ADDSTRING 0x0143
-#define CB_GETLBTEXT 0x0148
-#define CB_RESETCONTENT 0x014B
-#define CB_SETCURSEL 0x014E
+#define CB_DELETESTRING 0x0144
+#define CB_GETCOUNT 0x0146
 #define CB_GETCURSEL 0x0147
+#define CB_GETLBTEXT 0x0148
+#define CB_GETLBTEXTLEN 0x0149
+#define CB_INSERTSTRING 0x014A
+#define CB_RESETCONTENT 0x014B
+#define CB_SELECTSTRING 0x014D
+#define CB_SETCURSEL 0x014E
+#define CB_GETITEMDATA 0x0150
+#define CB_SETITEMDATA 0x0151
+#define CB_FINDSTRINGEXACT 0x0158
+#define CB_OKAY 0
 #define CB_ERR (-1)
+#define CBN_SELCHANGE 1
+#define CBN_SETFOCUS 3
+#define CBN_KILLFOCUS 4
+#define CBN_EDITCHANGE 5
+#define CBN_EDITUPDATE 6
+#define CBN_SELENDOK 9
+#define CBN_SELENDCANCEL 10
 
 // ShowWindow commands.
 #define SW_HIDE 0

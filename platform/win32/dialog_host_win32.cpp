@@ -17,7 +17,9 @@ BOOL setDlgItemText(HWND dialog, int id, const char* text) { return SetDlgItemTe
 
 BOOL setDlgItemInt(HWND dialog, int id, int value) { return SetDlgItemInt(dialog, id, static_cast<UINT>(value), TRUE); }
 
+// USER32 would take a negative capacity as a huge unsigned one; here it copies nothing.
 UINT getDlgItemText(HWND dialog, int id, char* buffer, int capacity) {
+    if (buffer == nullptr || capacity <= 0) return 0;
     return GetDlgItemTextA(dialog, id, buffer, capacity);
 }
 

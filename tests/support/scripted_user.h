@@ -75,6 +75,7 @@ public:
     DWORD style(int id) const;  // window style of a control (an id of 0: the dialog's)
     bool hasCloseBox() const;
     RECT windowRect() const;  // screen coordinates
+    int focusedId() const;    // id of the control that has the keyboard focus; 0 when none has
 
 private:
     HWND handle_;

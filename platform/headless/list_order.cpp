@@ -1,0 +1,82 @@
+// Sorted insertion and search of list-box strings with USER32's comparison and binary search.
+#include "platform/headless/list_order.h"
+
+#include <cctype>
+#include <cstring>
+
+namespace headless {
+
+namespace {
+
+// Symbols in the order the ANSI sort table gives them, all before the digits and the letters.
+const char kSymbolOrder[] = " !\"#$%&()*,./:;?@[\\]^_`{|}~+<=>";
+
+bool ignoredInFirstPass(unsigned char c) { return c == '-' || c == '\''; }
+
+int characterWeight(unsigned char c) {
+    const char* symbol = c != 0 ? std::strchr(kSymbolOrder, c) : nullptr;
+    if (symbol != nullptr) return 1 + static_cast<int>(symbol - kSymbolOrder);
+    if (c == '-' || c == '\'') return 0;
+    if (c < 0x20) return 0;
+    if (std::isdigit(c)) return 100 + (c - '0');
+    if (std::isalpha(c)) return 200 + (std::tolower(c) - 'a');
+    return 300 + c;  // the upper half of the code page after the letters
+}
+
+int comparePass(const std::string& left, const std::string& right, bool skipIgnorable) {
+    size_t i = 0, j = 0;
+    while (true) {
+        while (skipIgnorable && i < left.size() && ignoredInFirstPass(left[i])) ++i;
+        while (skipIgnorable && j < right.size() && ignoredInFirstPass(right[j])) ++j;
+        if (i == left.size() || j == right.size()) break;
+        int difference = characterWeight(left[i]) - characterWeight(right[j]);
+        if (difference != 0) return difference;
+        ++i;
+        ++j;
+    }
+    return (i < left.size()) - (j < right.size());
+}
+
+bool equalIgnoringCase(const std::string& text, const std::string& prefix, size_t length) {
+    if (text.size() < length) return false;
+    for (size_t i = 0; i < length; ++i) {
+        if (std::tolower(static_cast<unsigned char>(text[i])) != std::tolower(static_cast<unsigned char>(prefix[i])))
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int compareListTexts(const std::string& left, const std::string& right) {
+    int first = comparePass(left, right, true);
+    return first != 0 ? first : comparePass(left, right, false);
+}
+
+int sortedInsertPosition(const std::vector<ListItem>& items, const std::string& text) {
+    int low = 0;
+    int high = static_cast<int>(items.size()) - 1;
+    while (low <= high) {
+        int middle = (low + high) / 2;
+        int order = compareListTexts(items[middle].text, text);
+        if (order == 0) return middle;
+        if (order > 0) high = middle - 1;
+        else low = middle + 1;
+    }
+    return low;
+}
+
+int findListText(const std::vector<ListItem>& items, int start, const std::string& text, bool exact) {
+    int count = static_cast<int>(items.size());
+    if (text.empty() || count == 0) return -1;
+    int index = (start < 0 || start + 1 >= count) ? 0 : start + 1;
+    for (int visited = 0; visited < count; ++visited, index = (index + 1) % count) {
+        const std::string& item = items[index].text;
+        bool matches = exact ? compareListTexts(item, text) == 0 && item.size() == text.size()
+                             : equalIgnoringCase(item, text, text.size());
+        if (matches) return index;
+    }
+    return -1;
+}
+
+}  // namespace headless

@@ -1,0 +1,62 @@
+// The windows of the headless dialog manager: one record per dialog and control, reached by handle.
+// Handles are never reused, so a handle of a destroyed window finds nothing instead of another window.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/win32_types.h"
+#include "resources/dialog_units.h"
+
+namespace headless {
+
+enum class WindowKind { Desktop, Dialog, Button, Edit, Static, ListBox, ComboBox, Other };
+
+struct ListItem {
+    std::string text;
+    LPARAM data = 0;
+};
+
+struct Window {
+    HWND handle = nullptr;
+    WindowKind kind = WindowKind::Other;
+    std::string className;  // "#32770" for dialogs, "BUTTON", "EDIT", ... or the template's text
+    HWND parent = nullptr;  // a control's dialog
+    HWND owner = nullptr;   // a dialog's owner
+    int id = 0;
+    DWORD style = 0;
+    DWORD exStyle = 0;
+    RECT rect{};  // dialogs: screen pixels; controls: pixels in the dialog's client area
+    std::string text;
+    bool enabled = true;
+
+    int checkState = BST_UNCHECKED;  // buttons
+
+    size_t selectionStart = 0;  // edits (and a combo box's edit field): selection, caret at the end
+    size_t selectionEnd = 0;
+    size_t textLimit = 0x7FFFFFFE;
+
+    std::vector<ListItem> items;  // list and combo boxes
+    int selectedItem = -1;
+    int topItem = 0;
+    bool mouseCaptured = false;
+
+    DLGPROC procedure = nullptr;  // dialogs
+    bool ended = false;
+    INT_PTR result = 0;
+    uires::BaseUnits baseUnits;
+    int defaultId = 0;            // DM_SETDEFID, else the last BS_DEFPUSHBUTTON of the template
+    HWND savedFocus = nullptr;    // the control that had the focus when another dialog took it
+    std::vector<HWND> children;   // controls in template order (creation, tab and z-order)
+};
+
+// Creates a record and gives it a fresh handle.
+Window& createWindow(WindowKind kind);
+// The live window of a handle, or null for null, unknown and destroyed handles.
+Window* findWindow(HWND handle);
+void destroyWindow(HWND handle);  // a dialog takes its controls with it
+
+bool isChildOf(HWND control, HWND dialog);
+bool isVisible(const Window& window);
+
+}  // namespace headless

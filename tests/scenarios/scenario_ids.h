@@ -1,0 +1,27 @@
+// Ids of the scenario suite's own test templates and their controls.
+#pragma once
+
+#define IDD_EDITS 1001
+#define IDD_BUTTONS 1002
+#define IDD_LISTS 1003
+#define IDD_COMBOS 1004
+#define IDD_NO_CLOSE_BOX 1005
+#define IDD_EXTENDED 1006
+#define IDD_NOT_THERE 1099
+
+#define IDC_TEXT 201
+#define IDC_NUMBER 202
+#define IDC_LABEL 203
+
+#define IDC_CHECK_A 301
+#define IDC_CHECK_B 302
+#define IDC_PUSH 303
+
+#define IDC_SORTED 401
+#define IDC_UNSORTED 402
+#define IDC_QUIET 403
+
+#define IDC_SORTED_COMBO 501
+#define IDC_PLAIN_COMBO 502
+
+#define IDC_GROUP -1

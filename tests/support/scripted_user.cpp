@@ -1,0 +1,221 @@
+// The scripted user: plays one queued script per dialog that opens and acts through the same input
+// messages on both dialog managers, so that USER32's own notifications reach the procedure.
+#include "tests/support/scripted_user.h"
+
+#include <deque>
+#include <map>
+
+#include "platform/dialog_host.h"
+#include "tests/support/user_platform.h"
+
+namespace scripted {
+
+enum class Phase { Playing, Played };
+
+struct User::State {
+    std::deque<Script> scripts;
+    std::map<HWND, Phase> dialogs;
+    int opened = 0;
+    int abandoned = 0;
+};
+
+namespace {
+
+User::State* attachedState = nullptr;
+
+void giveUp(User::State& state, HWND dialog) {
+    ++state.abandoned;
+    DialogHost::endDialog(dialog, kAbandoned);
+}
+
+// A dialog seen for the first time gets the next script; one whose script has run and that is
+// still open with nothing left to handle is abandoned; one whose script is running (it opened the
+// dialog in front) is left alone.
+void onDialogWaiting(HWND dialog) {
+    User::State* state = attachedState;
+    if (state == nullptr) return;
+    auto known = state->dialogs.find(dialog);
+    if (known != state->dialogs.end()) {
+        if (known->second == Phase::Played) giveUp(*state, dialog);
+        return;
+    }
+    ++state->opened;
+    if (state->scripts.empty()) {
+        state->dialogs[dialog] = Phase::Played;
+        giveUp(*state, dialog);
+        return;
+    }
+    Script script = std::move(state->scripts.front());
+    state->scripts.pop_front();
+    state->dialogs[dialog] = Phase::Playing;
+    Dialog running(dialog);
+    script(running);
+    if (attachedState == state) state->dialogs[dialog] = Phase::Played;
+}
+
+std::string windowText(HWND window) {
+    LRESULT length = DialogHost::sendMessage(window, WM_GETTEXTLENGTH, 0, 0);
+    if (length <= 0) return std::string();
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    LRESULT copied = DialogHost::sendMessage(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]));
+    text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
+    return text;
+}
+
+LPARAM pointParam(const RECT& rect) {
+    return MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+}
+
+}  // namespace
+
+User::User() : state_(new State) {
+    attachedState = state_;
+    platform::attach(onDialogWaiting);
+}
+
+User::~User() {
+    platform::detach();
+    if (attachedState == state_) attachedState = nullptr;
+    delete state_;
+}
+
+User& User::then(Script script) {
+    state_->scripts.push_back(std::move(script));
+    return *this;
+}
+
+int User::dialogsOpened() const { return state_->opened; }
+int User::scriptsLeft() const { return static_cast<int>(state_->scripts.size()); }
+int User::dialogsAbandoned() const { return state_->abandoned; }
+
+void Dialog::click(int id) {
+    HWND button = DialogHost::getDlgItem(handle_, id);
+    if (button != nullptr) DialogHost::sendMessage(button, BM_CLICK, 0, 0);
+}
+
+void Dialog::type(int id, const std::string& text) {
+    HWND field = DialogHost::getDlgItem(handle_, id);
+    if (field == nullptr) return;
+    DialogHost::setFocus(field);
+    if (platform::isComboBox(field)) DialogHost::sendMessage(field, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+    else DialogHost::sendMessage(field, EM_SETSEL, 0, -1);
+    if (DialogHost::sendMessage(field, WM_GETTEXTLENGTH, 0, 0) > 0) DialogHost::sendMessage(field, WM_CHAR, VK_BACK, 1);
+    for (char key : text) DialogHost::sendMessage(field, WM_CHAR, static_cast<unsigned char>(key), 1);
+}
+
+// The item is scrolled into view first, as a person would, then pressed and released at its middle.
+void Dialog::clickListItem(int listId, int index) {
+    HWND list = DialogHost::getDlgItem(handle_, listId);
+    if (list == nullptr || index < 0 || index >= DialogHost::sendMessage(list, LB_GETCOUNT, 0, 0)) return;
+    RECT item{};
+    DialogHost::sendMessage(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    if (item.top < 0 || item.bottom > platform::clientRect(list).bottom) {
+        DialogHost::sendMessage(list, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
+        DialogHost::sendMessage(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    }
+    DialogHost::sendMessage(list, WM_LBUTTONDOWN, MK_LBUTTON, pointParam(item));
+    DialogHost::sendMessage(list, WM_LBUTTONUP, 0, pointParam(item));
+}
+
+void Dialog::clickListItem(int listId, const std::string& text) {
+    std::vector<std::string> items = listItems(listId);
+    for (size_t index = 0; index < items.size(); ++index) {
+        if (items[index] == text) {
+            clickListItem(listId, static_cast<int>(index));
+            return;
+        }
+    }
+}
+
+void Dialog::doubleClickListItem(int listId, int index) {
+    clickListItem(listId, index);
+    HWND list = DialogHost::getDlgItem(handle_, listId);
+    if (list == nullptr || index < 0 || index >= DialogHost::sendMessage(list, LB_GETCOUNT, 0, 0)) return;
+    RECT item{};
+    DialogHost::sendMessage(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    DialogHost::sendMessage(list, WM_LBUTTONDBLCLK, MK_LBUTTON, pointParam(item));
+    DialogHost::sendMessage(list, WM_LBUTTONUP, 0, pointParam(item));
+}
+
+// Keys go to the focused window, as the keyboard sends them, or to the dialog when nothing of it
+// has the focus.
+void Dialog::pressEnter() {
+    HWND target = platform::controlOf(platform::focus(), handle_) != nullptr ? platform::focus() : handle_;
+    platform::post(target, WM_KEYDOWN, VK_RETURN, 1);
+}
+
+void Dialog::pressEscape() {
+    HWND target = platform::controlOf(platform::focus(), handle_) != nullptr ? platform::focus() : handle_;
+    platform::post(target, WM_KEYDOWN, VK_ESCAPE, 1);
+}
+
+void Dialog::closeBox() {
+    if (hasCloseBox()) platform::post(handle_, WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
+std::string Dialog::text(int id) const {
+    if (id == 0) return title();
+    HWND control = DialogHost::getDlgItem(handle_, id);
+    return control != nullptr ? windowText(control) : std::string();
+}
+
+std::string Dialog::title() const { return windowText(handle_); }
+
+bool Dialog::checked(int id) const {
+    HWND button = DialogHost::getDlgItem(handle_, id);
+    return button != nullptr && DialogHost::sendMessage(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+std::vector<std::string> Dialog::listItems(int listId) const {
+    std::vector<std::string> items;
+    HWND list = DialogHost::getDlgItem(handle_, listId);
+    if (list == nullptr) return items;
+    bool combo = platform::isComboBox(list);
+    LRESULT count = DialogHost::sendMessage(list, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0);
+    for (LRESULT index = 0; index < count; ++index) {
+        LRESULT length = DialogHost::sendMessage(list, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, index, 0);
+        std::string item(static_cast<size_t>(length > 0 ? length : 0) + 1, '\0');
+        DialogHost::sendMessage(list, combo ? CB_GETLBTEXT : LB_GETTEXT, index, reinterpret_cast<LPARAM>(&item[0]));
+        item.resize(static_cast<size_t>(length > 0 ? length : 0));
+        items.push_back(item);
+    }
+    return items;
+}
+
+int Dialog::listSelection(int listId) const {
+    HWND list = DialogHost::getDlgItem(handle_, listId);
+    if (list == nullptr) return -1;
+    return static_cast<int>(DialogHost::sendMessage(list, platform::isComboBox(list) ? CB_GETCURSEL : LB_GETCURSEL, 0, 0));
+}
+
+LPARAM Dialog::listItemData(int listId, int index) const {
+    HWND list = DialogHost::getDlgItem(handle_, listId);
+    if (list == nullptr) return LB_ERR;
+    UINT message = platform::isComboBox(list) ? CB_GETITEMDATA : LB_GETITEMDATA;
+    return DialogHost::sendMessage(list, message, static_cast<WPARAM>(index), 0);
+}
+
+bool Dialog::hasControl(int id) const { return DialogHost::getDlgItem(handle_, id) != nullptr; }
+
+DWORD Dialog::style(int id) const {
+    HWND window = id == 0 ? handle_ : DialogHost::getDlgItem(handle_, id);
+    return window != nullptr ? platform::style(window) : 0;
+}
+
+bool Dialog::hasCloseBox() const {
+    DWORD dialogStyle = style(0);
+    return (dialogStyle & WS_SYSMENU) != 0 && (dialogStyle & WS_CAPTION) == WS_CAPTION;
+}
+
+RECT Dialog::windowRect() const {
+    RECT rect{0, 0, 0, 0};
+    DialogHost::getWindowRect(handle_, &rect);
+    return rect;
+}
+
+int Dialog::focusedId() const {
+    HWND control = platform::controlOf(platform::focus(), handle_);
+    return control != nullptr ? platform::controlId(control) : 0;
+}
+
+}  // namespace scripted
