@@ -2,7 +2,7 @@
 # Installs what the build and the tests need on Debian, when it is missing and we are root.
 set -eu
 packages="cmake make g++ python3 python3-pil
-  mingw-w64 g++-mingw-w64-x86-64 g++-mingw-w64-i686 binutils-mingw-w64
+  mingw-w64 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
   wine64 wine xvfb xauth
   googletest libgtest-dev libbenchmark-dev libpng-dev libstb-dev"
 
