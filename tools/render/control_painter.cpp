@@ -188,7 +188,9 @@ static void paintStatic(Image& image, const BitmapFont& font, const ControlView&
     ClipScope clip(image, rect);
     int type = static_cast<int>(control.style & 0x1F);
     Label label = stripMnemonic(control.text);
-    bool wrap = type <= SS_RIGHT;
+    // Like USER32, these types wrap at blanks; a label only one line high keeps its one line and
+    // is cut at its right edge instead, which shows more of it.
+    bool wrap = type <= SS_RIGHT && rect.height() >= 2 * kTextLineHeight;
     std::vector<std::string> lines = wrap ? wrapWords(font, label.text, rect.width()) : std::vector<std::string>{label.text};
     for (size_t i = 0; i < lines.size(); ++i) {
         Label line{lines[i], i == 0 && lines.size() == 1 ? label.underline : -1};
