@@ -106,7 +106,7 @@ TEST(InspectorOnModule, RenderFontAndTextWritePicturesOfTheExpectedSize) {
     uitools::Image picture;
     ASSERT_TRUE(uitools::decodeImage(png.data(), png.size(), picture));
     EXPECT_EQ(picture.width(), 335 + 6);   // 223 units of 6/4 pixels, rounded, and the frame
-    EXPECT_EQ(picture.height(), 146 + 24); // 90 units of 13/8 pixels, the frame and the title bar
+    EXPECT_EQ(picture.height(), 146 + 25); // 90 units of 13/8 pixels, the frame and the title bar
     ASSERT_EQ(inspect({"render", "109", "--scale", "2", "-o", scratch("edit_mesh.png")}).status, 0);
     ASSERT_EQ(inspect({"font", "-o", scratch("font.png")}).status, 0);
     ASSERT_EQ(inspect({"text", "A\\tB\\nC", "-o", scratch("text.png")}).status, 0);

@@ -220,6 +220,7 @@ static void paintScrollBar(Image& image, const PixelRect& bar, int first, int vi
 
 // The items the list shows when it scrolls just far enough to show the selection.
 static int firstVisibleItem(const ControlView& control, int visible) {
+    if (control.topItem >= 0) return control.topItem;
     if (control.selection < visible) return 0;
     return control.selection - visible + 1;
 }

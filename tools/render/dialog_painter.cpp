@@ -26,7 +26,7 @@ WindowLayout layoutWindow(const DialogView& view) {
         layout.titleBar = PixelRect{inner, inner, width - inner, inner + captionHeight};
         if (view.style & WS_SYSMENU) {
             const PixelRect& bar = layout.titleBar;
-            layout.closeBox = PixelRect{bar.right - 2 - 16, bar.top + 2, bar.right - 2, bar.top + 16};
+            layout.closeBox = PixelRect{bar.right - 2 - 16, bar.top + 2, bar.right - 2, bar.top + 16};  // 16 x 14
         }
     }
     layout.client = PixelRect{inner, inner + captionHeight, width - inner, height - inner};

@@ -17,10 +17,10 @@ struct WindowLayout {
     int frameWidth = 0;
 };
 
-// Frame metrics of the classic look at 96 dpi.
+// Frame metrics at 96 dpi: Wine's defaults, which the headless dialog manager uses as well.
 constexpr int kDialogFrameWidth = 3;  // DS_MODALFRAME or WS_DLGFRAME
-constexpr int kCaptionHeight = 18;
-constexpr int kComboClosedHeight = 21;  // a drop-down combo box shows this much when closed
+constexpr int kCaptionHeight = 19;
+constexpr int kComboClosedHeight = 21;  // a drop-down combo box shows this much when closed: 13 + 8
 constexpr int kTextLineHeight = 13;     // dialog text lines, as the 8-point faces space them
 constexpr int kTextCellOffset = 2;      // glyph cells start this far above a dialog text line
 

@@ -24,6 +24,7 @@ struct ControlView {
     bool checked = false;
     std::vector<std::string> items;  // list and combo boxes
     int selection = -1;              // selected item, -1 for none
+    int topItem = -1;                // list boxes: first item shown; -1 scrolls just enough to show the selection
 };
 
 struct DialogView {

@@ -1,0 +1,88 @@
+// The `uiresource-demo` program: a stand-in for the engine's editor that runs each dialog of the
+// library on a small scene, driven by a script of user actions or, on a desktop, by a person.
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+
+#include "tools/demo/demo_platform.h"
+#include "tools/demo/demo_script.h"
+#include "tools/demo/demo_session.h"
+#include "tools/demo/tour_script.h"
+
+namespace {
+
+constexpr int kUsageError = 2;
+
+const char kHelp[] =
+    "uiresource-demo: a sample host that runs every dialog of UIResource on a small scene.\n\n"
+    "usage: uiresource-demo [--script FILE] [--out DIR]\n\n"
+    "  --script FILE  play the user actions in FILE (format: tools/demo/scripts/FORMAT.md); without\n"
+    "                 it the built-in main tour plays, except on Windows, where the dialogs wait for you\n"
+    "  --out DIR      where the pictures of the dialogs go (default: uiresource-demo-pictures)\n"
+    "  -h, --help     this help\n\n"
+    "A scripted run prints a transcript: each dialog opened, each action and what it changed, each\n"
+    "result and the meshes before and after, and writes a picture of each dialog as the user left it.\n"
+    "exit status: 0 done, 1 the script met problems, 2 the command line or the script is wrong\n";
+
+struct Options {
+    std::string scriptPath;
+    std::string pictureDir = "uiresource-demo-pictures";
+    bool help = false;
+};
+
+bool parseOptions(int argc, char** argv, Options& options, std::string& error) {
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        if (arg == "-h" || arg == "--help") {
+            options.help = true;
+        } else if ((arg == "--script" || arg == "--out") && i + 1 < argc) {
+            (arg == "--script" ? options.scriptPath : options.pictureDir) = argv[++i];
+        } else {
+            error = arg == "--script" || arg == "--out" ? arg + " needs a value" : "unknown argument " + arg;
+            return false;
+        }
+    }
+    return true;
+}
+
+bool readScript(const Options& options, std::string& text, std::string& error) {
+    if (options.scriptPath.empty()) {
+        text = demo::kMainTour;
+        return true;
+    }
+    std::ifstream file(options.scriptPath, std::ios::binary);
+    std::ostringstream content;
+    content << file.rdbuf();
+    if (!file) error = options.scriptPath + ": cannot be read";
+    text = content.str();
+    return static_cast<bool>(file);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Options options;
+    std::string error, text;
+    if (!parseOptions(argc, argv, options, error)) {
+        std::cerr << "uiresource-demo: " << error << " (uiresource-demo --help)\n";
+        return kUsageError;
+    }
+    if (options.help) {
+        std::cout << kHelp;
+        return 0;
+    }
+    demo::DemoScript script;
+    if (!readScript(options, text, error) || !demo::parseDemoScript(text, script, error)) {
+        std::string origin = options.scriptPath.empty() ? "the built-in tour" : options.scriptPath;
+        std::cerr << "uiresource-demo: " << (error.find(origin) == 0 ? error : origin + ": " + error) << "\n";
+        return kUsageError;
+    }
+    bool scripted = !options.scriptPath.empty() || !demo::canShowDialogs();
+    std::cout << "uiresource-demo: " << (scripted ? "playing " : "showing the dialogs of ")
+              << (options.scriptPath.empty() ? "the built-in tour" : options.scriptPath) << "\n";
+    demo::Session session(demo::SessionOptions{scripted, options.pictureDir}, std::cout);
+    int problems = session.play(script);
+    std::cout << "pictures of the dialogs as the user left them: " << options.pictureDir << "/\n";
+    return problems == 0 ? 0 : 1;
+}
