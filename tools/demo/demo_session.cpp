@@ -115,7 +115,10 @@ void Session::runStep(const Step& step) {
     say("result: " + (step.command == "pick-material" ? std::to_string(result) : resultMeaning(result)));
     if (mesh) {
         std::vector<std::string> changes = diffMesh(before, copyMesh(*mesh), scene_);
-        say(changes.empty() ? "mesh after: unchanged" : "mesh after, changed:");
+        bool rolledBack = changes.empty() && step.command == "edit" && liveChanged_;
+        say(changes.empty() ? std::string("mesh after: unchanged") +
+                                  (rolledBack ? " (Cancel rolled back every change the dialog made)" : "")
+                            : "mesh after, changed:");
         for (const std::string& line : changes) say("  " + line);
     }
     if (user && user->scriptsLeft() > 0) {
@@ -148,6 +151,7 @@ long Session::runMeshEditor(Mesh& mesh) {
     WindowNode owner{nullptr};
     liveMesh_ = &mesh;
     liveSeen_ = copyMesh(mesh);
+    liveChanged_ = false;
     long result = createMeshEditorDialog(&owner, &mesh, kEditorTag, onApplyCallback, chooseMaterialCallback,
                                          lookupMaterialCallback);
     liveMesh_ = nullptr;
@@ -198,7 +202,10 @@ void Session::dialogOpened(HWND dialog, const std::string& title, const DialogBl
 void Session::played(const Action&, HWND) {
     if (liveMesh_ == nullptr) return;
     MeshCopy now = copyMesh(*liveMesh_);
-    for (const std::string& line : diffMesh(liveSeen_, now, scene_)) say("  mesh now: " + line);
+    for (const std::string& line : diffMesh(liveSeen_, now, scene_)) {
+        say("  mesh now: " + line);
+        liveChanged_ = true;
+    }
     liveSeen_ = now;
 }
 

@@ -57,6 +57,7 @@ private:
     std::vector<std::string> pictures_;
     Mesh* liveMesh_ = nullptr;       // the mesh an open editor changes as the user acts
     MeshCopy liveSeen_;              // its values when last reported
+    bool liveChanged_ = false;       // whether the open editor changed the mesh at all
     int problems_ = 0;
 };
 

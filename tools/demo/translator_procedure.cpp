@@ -12,7 +12,7 @@ namespace {
 std::vector<std::string>* editedList = nullptr;
 
 const char* const kEvents[] = {"On Click", "On Timer", "Zone Enter", "Zone Leave"};
-const char* const kActions[] = {"Open Door", "Play Sound", "Show Text", "Hide Text"};
+const char* const kActions[] = {"Open Door", "Play Sound", "Show Text", "Stop Sound"};  // sorted: Open Door first
 
 LRESULT send(HWND dialog, int id, UINT message, WPARAM wordParam = 0, LPARAM longParam = 0) {
     return DialogHost::sendMessage(DialogHost::getDlgItem(dialog, id), message, wordParam, longParam);
