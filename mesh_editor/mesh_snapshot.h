@@ -1,0 +1,23 @@
+// The copy of a Mesh that makes Cancel possible: the whole fixed record and each animation's
+// leading block, taken before the dialog runs and written back if the user cancels.
+#pragma once
+
+#include <cstdint>
+
+#include "module/UIResource.h"
+
+struct MeshSnapshot {
+    Mesh* mesh;            // heap copy of the whole fixed record
+    uint32_t* animations;  // heap copy of the leading blocks, index order; null when there are none
+};
+
+// Allocates and fills both copies. Returns false, with nothing allocated and `snapshot` all null,
+// when an allocation fails or the animation copy's size does not fit in memory.
+bool takeMeshSnapshot(const Mesh& mesh, MeshSnapshot& snapshot);
+
+// Writes the record copy back over `mesh`, then each saved leading block into the animation it
+// came from, found through the restored count and array.
+void restoreMeshSnapshot(Mesh& mesh, const MeshSnapshot& snapshot);
+
+// Frees both copies and nulls the pointers.
+void releaseMeshSnapshot(MeshSnapshot& snapshot);
