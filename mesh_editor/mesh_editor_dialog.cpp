@@ -102,7 +102,8 @@ bool isAnimationPanelControl(int id) {
            id == IDC_ANIMATION_INSTANT_TERMINATE;
 }
 
-// Commands that change the mesh answer FALSE, the others TRUE.
+// The flag boxes, the material button, the size and the LOD fields answer FALSE; every other
+// command, the animation panel's included, answers TRUE.
 INT_PTR handleCommand(HWND dialog, int id, int notification) {
     if (id == IDOK || id == IDCANCEL) {
         DialogHost::endDialog(dialog, id == IDOK ? 1 : 0);

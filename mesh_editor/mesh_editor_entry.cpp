@@ -1,8 +1,9 @@
 // createMeshEditorDialog: snapshot the mesh, run "Edit Mesh", then keep the changes or roll back.
+#include "module/UIResource.h"
+
 #include "mesh_editor/mesh_editor_dialog.h"
 #include "mesh_editor/mesh_editor_state.h"
 #include "mesh_editor/mesh_snapshot.h"
-#include "module/UIResource.h"
 #include "module/module_entry.h"
 #include "platform/dialog_host.h"
 #include "resources/resource_ids.h"

@@ -172,7 +172,7 @@ struct MeshAnimation {
 
 struct Mesh {
     uint32_t MeshFlags;         // MeshFlagBits and host bits
-    int32_t animationCount;     // number of records in animations; 0 or more
+    int32_t animationCount;     // number of records in animations; a negative count means none
     float lodRange[8];          // LOD range values 1 to 8, shown as whole numbers
     int16_t fakeShadowMaterial; // material id of the fake shadow
     float fakeShadowSize;       // size of the fake shadow
@@ -194,9 +194,13 @@ struct WindowNode {
 // onApply(nullptr, editorTag) is called), 0 on Cancel or close (every byte of the Mesh record and
 // of each animation's leading block is restored), -1 when the dialog cannot be created (onApply
 // is called; nothing was changed).
-// A null mesh, or snapshots that cannot be allocated: returns 0 at once, runs no dialog and
-// touches nothing. A null parent gives no owner. Null callbacks are skipped: no onApply call,
-// the material button keeps the current id, a null lookup shows "N/A".
+// A null mesh, snapshots that cannot be allocated, or a call made while an editor is already
+// open (from one of its callbacks): returns 0 at once, runs no dialog and touches nothing.
+// A null parent gives no owner. Null callbacks are skipped: no onApply call, the material
+// button keeps the current id, a null lookup shows "N/A". A negative animationCount or a null
+// animations array counts as no animations. LOD values beyond the 32-bit integer range show
+// (and so are stored) as its nearest end, NaN as 0. A name that fills its array without a NUL
+// is read to the array's end and no further.
 UIRESOURCE_API long createMeshEditorDialog(WindowNode* parent, Mesh* mesh, short editorTag,
                                            long (*onApply)(const char*, short), long (*chooseMaterial)(long),
                                            Material* (*lookupMaterial)(short));

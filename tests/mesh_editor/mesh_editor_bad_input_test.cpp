@@ -1,0 +1,175 @@
+// What the mesh editor does with bad input from its host: null pointers, counts that make no
+// sense, names that fill their arrays, snapshots that cannot be allocated and a nested call.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <string>
+
+#include "mesh_editor/snapshot_allocator.h"
+#include "module/UIResource.h"
+#include "resources/resource_ids.h"
+#include "tests/mesh_editor/mesh_host.h"
+#include "tests/support/scripted_user.h"
+
+namespace {
+
+using meshtest::HostMesh;
+using meshtest::hostLog;
+using meshtest::imageOf;
+using meshtest::runEditor;
+using scripted::Dialog;
+
+class MeshEditorBadInput : public ::testing::Test {
+protected:
+    void SetUp() override { meshtest::resetHostLog(); }
+    void TearDown() override { setMeshSnapshotAllocator(nullptr); }
+    scripted::User user;
+};
+
+// Allocations counted from 1; the one numbered failingAllocation fails.
+int allocationsSeen = 0;
+int failingAllocation = 0;
+void* failNthAllocation(size_t bytes) {
+    return ++allocationsSeen == failingAllocation ? nullptr : std::malloc(bytes);
+}
+
+TEST_F(MeshEditorBadInput, ANullMeshReturnsZeroWithoutOpeningTheDialog) {
+    WindowNode parent{nullptr};
+    EXPECT_EQ(createMeshEditorDialog(&parent, nullptr, 1, meshtest::recordApply, nullptr, nullptr), 0);
+    EXPECT_EQ(user.dialogsOpened(), 0);
+    EXPECT_EQ(hostLog().applyCalls, 0);
+}
+
+TEST_F(MeshEditorBadInput, ASnapshotThatCannotBeAllocatedLeavesTheMeshUntouched) {
+    for (int failing : {1, 2}) {  // the record copy, then the animation copy
+        SCOPED_TRACE(failing);
+        HostMesh host({{"Walk", 3, 1}});
+        const meshtest::MeshImage before = imageOf(host);
+        allocationsSeen = 0;
+        failingAllocation = failing;
+        setMeshSnapshotAllocator(failNthAllocation);
+        EXPECT_EQ(runEditor(host), 0);
+        EXPECT_EQ(allocationsSeen, failing);
+        EXPECT_TRUE(imageOf(host) == before);
+    }
+    EXPECT_EQ(user.dialogsOpened(), 0);
+    EXPECT_EQ(hostLog().applyCalls, 0);
+    EXPECT_TRUE(hostLog().lookupArguments.empty());
+}
+
+TEST_F(MeshEditorBadInput, ANegativeCountOrANullArrayMeansNoAnimations) {
+    HostMesh host({{"Walk", 3, 1}, {"Run", 4, 2}});
+    host.mesh().animationCount = -2;
+    HostMesh orphan;
+    orphan.mesh().animationCount = 3;  // with a null array
+    for (HostMesh* subject : {&host, &orphan}) {
+        const meshtest::MeshImage before = imageOf(*subject);
+        user.then([](Dialog& dialog) {
+            EXPECT_TRUE(dialog.listItems(IDC_ANIMATION_LIST).empty());
+            dialog.type(IDC_ANIMATION_SPEED, "9");
+            dialog.click(IDC_ANIMATION_LOOP);
+            dialog.click(IDC_SHADOW_CASTER);
+            dialog.click(IDCANCEL);
+        });
+        EXPECT_EQ(runEditor(*subject), 0);
+        EXPECT_TRUE(imageOf(*subject) == before);
+    }
+}
+
+TEST_F(MeshEditorBadInput, NullCallbacksAreSkipped) {
+    HostMesh host;
+    host.mesh().fakeShadowMaterial = 4;
+    user.then([](Dialog& dialog) {
+        EXPECT_EQ(dialog.text(IDC_FAKE_SHADOW_MATERIAL_NAME), "N/A");
+        dialog.click(IDC_FAKE_SHADOW_MATERIAL_BUTTON);
+        EXPECT_EQ(dialog.text(IDC_FAKE_SHADOW_MATERIAL_NAME), "N/A");
+        dialog.click(IDOK);
+    });
+    EXPECT_EQ(createMeshEditorDialog(nullptr, &host.mesh(), 0, nullptr, nullptr, nullptr), 1);
+    EXPECT_EQ(host.mesh().fakeShadowMaterial, 4);
+}
+
+TEST_F(MeshEditorBadInput, NamesThatFillTheirArraysAreShownWholeAndNeverOverrun) {
+    const std::string meshName(UIRESOURCE_MESH_NAME_CAPACITY, 'm');
+    const std::string animationName(UIRESOURCE_ANIMATION_NAME_CAPACITY, 'a');
+    const std::string materialName(UIRESOURCE_MATERIAL_NAME_CAPACITY, 'x');
+    HostMesh host({{animationName, 1, 0}});  // the last record of its array, on the heap
+    std::memcpy(host.mesh().name, meshName.data(), meshName.size());
+    auto material = meshtest::makeMaterial(materialName);
+    hostLog().materials = {material.get()};
+    user.then([&](Dialog& dialog) {
+        EXPECT_EQ(dialog.title(), "Edit Mesh Dialog:  " + meshName);
+        EXPECT_EQ(dialog.listItems(IDC_ANIMATION_LIST), std::vector<std::string>{animationName});
+        EXPECT_EQ(dialog.text(IDC_FAKE_SHADOW_MATERIAL_NAME), materialName);
+        dialog.click(IDOK);
+    });
+    EXPECT_EQ(runEditor(host), 1);
+}
+
+TEST_F(MeshEditorBadInput, LodValuesBeyondTheIntegerRangeStopAtItsEnds) {
+    HostMesh host;
+    const float lods[8] = {3e9f, -3e9f, std::numeric_limits<float>::infinity(), std::nanf(""), 2147483520.0f,
+                           -2147483648.0f, 1e-30f, -0.0f};
+    std::memcpy(host.mesh().lodRange, lods, sizeof lods);
+    user.then([](Dialog& dialog) {
+        EXPECT_EQ(dialog.text(IDC_LOD_RANGE_1), "2147483647");
+        EXPECT_EQ(dialog.text(IDC_LOD_RANGE_2), "-2147483648");
+        EXPECT_EQ(dialog.text(IDC_LOD_RANGE_3), "2147483647");
+        EXPECT_EQ(dialog.text(IDC_LOD_RANGE_4), "0");
+        EXPECT_EQ(dialog.text(IDC_LOD_RANGE_5), "2147483520");
+        EXPECT_EQ(dialog.text(IDC_LOD_RANGE_6), "-2147483648");
+        EXPECT_EQ(dialog.text(IDC_LOD_RANGE_7), "0");
+        EXPECT_EQ(dialog.text(IDC_LOD_RANGE_8), "0");
+        dialog.click(IDOK);
+    });
+    EXPECT_EQ(runEditor(host), 1);
+    const float expected[8] = {2147483648.0f, -2147483648.0f, 2147483648.0f, 0.0f, 2147483520.0f,
+                               -2147483648.0f, 0.0f, 0.0f};
+    EXPECT_EQ(std::memcmp(host.mesh().lodRange, expected, sizeof expected), 0);
+}
+
+TEST_F(MeshEditorBadInput, NonFiniteSizesShowByName) {
+    HostMesh host;
+    host.mesh().fakeShadowSize = -std::numeric_limits<float>::infinity();
+    user.then([](Dialog& dialog) {
+        EXPECT_EQ(dialog.text(IDC_FAKE_SHADOW_SIZE), "-inf");
+        dialog.click(IDOK);
+    });
+    EXPECT_EQ(runEditor(host), 1);
+    EXPECT_EQ(host.mesh().fakeShadowSize, -std::numeric_limits<float>::infinity());
+}
+
+// A second editor asked for from inside the first (here by the material chooser) is refused.
+HostMesh* nestedSubject = nullptr;
+long nestedResult = 99;
+long chooseByOpeningAnotherEditor(long current) {
+    nestedResult = runEditor(*nestedSubject);
+    return current + 1;
+}
+
+TEST_F(MeshEditorBadInput, AnEditorOpenedFromInsideAnotherReturnsZeroAndTouchesNothing) {
+    HostMesh outer({{"Walk", 3, 1}});
+    HostMesh inner({{"Run", 4, 2}});
+    const meshtest::MeshImage innerBefore = imageOf(inner);
+    nestedSubject = &inner;
+    user.then([](Dialog& dialog) {
+        dialog.click(IDC_FAKE_SHADOW_MATERIAL_BUTTON);
+        dialog.type(IDC_ANIMATION_SPEED, "8");
+        dialog.click(IDOK);
+    });
+    WindowNode parent{nullptr};
+    EXPECT_EQ(createMeshEditorDialog(&parent, &outer.mesh(), 3, meshtest::recordApply, chooseByOpeningAnotherEditor,
+                                     meshtest::findMaterial),
+              1);
+    EXPECT_EQ(nestedResult, 0);
+    EXPECT_EQ(user.dialogsOpened(), 1);
+    EXPECT_TRUE(imageOf(inner) == innerBefore);
+    EXPECT_EQ(outer.mesh().fakeShadowMaterial, 1);
+    EXPECT_EQ(outer.animation(0).speed, 8);
+    EXPECT_EQ(hostLog().applyCalls, 1);
+}
+
+}  // namespace
