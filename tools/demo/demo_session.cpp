@@ -96,16 +96,7 @@ void Session::runStep(const Step& step) {
                 "\" (it has \"Boulder\", \"Oak Tree\" and \"Guard\")");
         return;
     }
-    std::unique_ptr<scripted::User> user;
-    if (options_.scripted) {
-        user = std::make_unique<scripted::User>();
-        for (const DialogBlock& block : step.dialogs) {
-            user->then([this, &block](scripted::Dialog& dialog) {
-                dialogOpened(dialog.handle(), dialog.title(), block);
-                for (const Action& action : block.actions) performAction(*this, dialog, action);
-            });
-        }
-    }
+    std::unique_ptr<scripted::User> user = options_.scripted ? queueBlocks(step) : nullptr;
     MeshCopy before = mesh ? copyMesh(*mesh) : MeshCopy{};
     if (mesh) {
         say("mesh before:");
@@ -113,19 +104,35 @@ void Session::runStep(const Step& step) {
     }
     long result = executeStep(step, mesh);
     say("result: " + (step.command == "pick-material" ? std::to_string(result) : resultMeaning(result)));
-    if (mesh) {
-        std::vector<std::string> changes = diffMesh(before, copyMesh(*mesh), scene_);
-        bool rolledBack = changes.empty() && step.command == "edit" && liveChanged_;
-        say(changes.empty() ? std::string("mesh after: unchanged") +
-                                  (rolledBack ? " (Cancel rolled back every change the dialog made)" : "")
-                            : "mesh after, changed:");
-        for (const std::string& line : changes) say("  " + line);
-    }
+    if (mesh) reportMeshAfter(step, before, *mesh);
     if (user && user->scriptsLeft() > 0) {
         problem(std::to_string(user->scriptsLeft()) + " dialog block(s) of line " + std::to_string(step.line) +
                 "'s step found no dialog to act in");
     }
     if (user && user->dialogsAbandoned() > 0) problem("a dialog was left open by its block and ended from outside");
+}
+
+// One script for each dialog block, in the order the dialogs will open.
+std::unique_ptr<scripted::User> Session::queueBlocks(const Step& step) {
+    auto user = std::make_unique<scripted::User>();
+    for (const DialogBlock& block : step.dialogs) {
+        user->then([this, &block](scripted::Dialog& dialog) {
+            dialogOpened(dialog.handle(), dialog.title(), block);
+            for (const Action& action : block.actions) performAction(*this, dialog, action);
+        });
+    }
+    return user;
+}
+
+void Session::reportMeshAfter(const Step& step, const MeshCopy& before, const Mesh& mesh) {
+    std::vector<std::string> changes = diffMesh(before, copyMesh(mesh), scene_);
+    bool rolledBack = changes.empty() && step.command == "edit" && liveChanged_;
+    if (changes.empty()) {
+        say(std::string("mesh after: unchanged") + (rolledBack ? " (Cancel rolled back every change the dialog made)" : ""));
+    } else {
+        say("mesh after, changed:");
+    }
+    for (const std::string& line : changes) say("  " + line);
 }
 
 long Session::executeStep(const Step& step, Mesh* mesh) {

@@ -3,6 +3,7 @@
 // and a picture of each dialog as the user left it.
 #pragma once
 
+#include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -10,6 +11,10 @@
 #include "tools/demo/demo_scene.h"
 #include "tools/demo/demo_script.h"
 #include "tools/render/bitmap_font.h"
+
+namespace scripted {
+class User;
+}
 
 namespace demo {
 
@@ -43,6 +48,8 @@ public:
 
 private:
     void runStep(const Step& step);
+    std::unique_ptr<scripted::User> queueBlocks(const Step& step);
+    void reportMeshAfter(const Step& step, const MeshCopy& before, const Mesh& mesh);
     long executeStep(const Step& step, Mesh* mesh);
     long runMeshEditor(Mesh& mesh);
     long runTranslator();
