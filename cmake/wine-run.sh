@@ -12,6 +12,11 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   mkdir -p "$WINEPREFIX"
   ( flock 9; [ -f "$WINEPREFIX/system.reg" ] || { "$wine" wineboot -i >/dev/null 2>&1; wineserver -w; } ) 9>"$WINEPREFIX.lock"
 fi
+# Windows as no window manager handles them: with none running under Xvfb, Wine otherwise waits
+# two seconds for one each time a dialog hides.
+if ! grep -qs '"Managed"="N"' "$WINEPREFIX/user.reg"; then
+  "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+fi
 if [ -z "$DISPLAY" ]; then
   exec xvfb-run -a "$wine" "$@"
 fi

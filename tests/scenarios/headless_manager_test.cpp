@@ -1,12 +1,202 @@
 // What only the headless dialog manager promises: its documented desktop and metrics, the support
-// interface for tests and tools, and bad templates and users.
+// interface for tests and tools, and its answers to bad templates, modules and users.
 #include <gtest/gtest.h>
+
+#include <cstring>
 
 #include "platform/headless/headless_support.h"
 #include "tests/scenarios/scenario_support.h"
 
 namespace {
 
-TEST(HeadlessManager, PlaceholderUntilTheSupportTestsLand) { EXPECT_EQ(headless::kDesktopWidth, 1024); }
+using scenario::DialogRun;
+
+// A .res image holding one RT_DIALOG resource with the given bytes.
+std::vector<uint8_t> resImageWithDialog(WORD id, const std::vector<uint8_t>& data) {
+    std::vector<uint8_t> image(32, 0);  // the empty leading entry
+    image[4] = 32;
+    auto put16 = [&image](uint16_t value) {
+        image.push_back(static_cast<uint8_t>(value));
+        image.push_back(static_cast<uint8_t>(value >> 8));
+    };
+    auto put32 = [&put16](uint32_t value) {
+        put16(static_cast<uint16_t>(value));
+        put16(static_cast<uint16_t>(value >> 16));
+    };
+    put32(static_cast<uint32_t>(data.size()));
+    put32(32);  // header size
+    put16(0xFFFF);
+    put16(5);  // RT_DIALOG
+    put16(0xFFFF);
+    put16(id);
+    put32(0);
+    put16(0x1030);
+    put16(0x409);
+    put32(0);
+    put32(0);
+    image.insert(image.end(), data.begin(), data.end());
+    while (image.size() % 4 != 0) image.push_back(0);
+    return image;
+}
+
+// A user who never does anything: the manager gives the dialog up after 1000 idle calls.
+void idleUser(HWND, void* calls) { ++*static_cast<int*>(calls); }
+
+TEST(HeadlessManager, DialogsCannotRunWithoutAUserOrFromBadTemplatesAndModules) {
+    DialogRun run;
+    EXPECT_EQ(scenario::runDialog(IDD_EDITS, run), -1);  // no user attached
+    EXPECT_TRUE(run.log.empty());
+
+    scripted::User user;
+    std::vector<uint8_t> truncated = {0xC0, 0x00, 0xC8, 0x80, 0, 0, 0, 0, 3, 0};  // header cut short
+    std::vector<uint8_t> image = resImageWithDialog(7, truncated);
+    HINSTANCE module = headless::registerResourceModule(image.data(), image.size());
+    ASSERT_NE(module, nullptr);
+    EXPECT_EQ(DialogHost::dialogBoxParam(module, 7, nullptr, nullptr, 0), -1);
+    EXPECT_EQ(DialogHost::dialogBoxParam(module, 8, nullptr, nullptr, 0), -1);
+    EXPECT_EQ(DialogHost::dialogBoxParam(nullptr, IDD_EDITS, nullptr, nullptr, 0), -1);
+    EXPECT_EQ(DialogHost::dialogBoxParam(reinterpret_cast<HINSTANCE>(&run), IDD_EDITS, nullptr, nullptr, 0), -1);
+    HWND deadOwner = reinterpret_cast<HWND>(static_cast<UINT_PTR>(0x4));
+    EXPECT_EQ(DialogHost::dialogBoxParam(scenario::testModule(), IDD_EDITS, deadOwner, nullptr, 0), 0);
+    EXPECT_EQ(user.dialogsOpened(), 0);
+
+    const char garbage[] = "not a resource file";
+    EXPECT_EQ(headless::registerResourceModule(garbage, sizeof garbage), nullptr);
+    EXPECT_EQ(headless::registerResourceModule(nullptr, 10), nullptr);
+}
+
+TEST(HeadlessManager, AUserWhoNeverActsHasTheDialogEndedWithMinusOne) {
+    int calls = 0;
+    headless::attachUser(idleUser, &calls);
+    DialogRun run;
+    EXPECT_EQ(scenario::runDialog(IDD_EDITS, run), -1);
+    headless::attachUser(nullptr, nullptr);
+    EXPECT_EQ(calls, 1000);
+}
+
+TEST(HeadlessManager, DesktopAndDialogsHaveTheDocumentedMetrics) {
+    RECT desktop{};
+    ASSERT_TRUE(DialogHost::getWindowRect(DialogHost::getDesktopWindow(), &desktop));
+    EXPECT_EQ(desktop.right, headless::kDesktopWidth);
+    EXPECT_EQ(desktop.bottom, headless::kDesktopHeight);
+    DialogRun run;
+    run.onInit = [](HWND dialog) {
+        RECT window{}, ok{};
+        DialogHost::getWindowRect(dialog, &window);
+        DialogHost::getWindowRect(DialogHost::getDlgItem(dialog, IDOK), &ok);
+        // 200 x 80 dialog units at 6 x 13 base units: a 300 x 130 client area inside the frame.
+        EXPECT_EQ(window.left, 0);
+        EXPECT_EQ(window.top, 0);
+        EXPECT_EQ(window.right, 300 + 2 * headless::kDialogFrame);
+        EXPECT_EQ(window.bottom, 130 + 2 * headless::kDialogFrame + headless::kCaptionHeight);
+        // OK at 30, 58 (50 x 14 units): 45, 94.25 rounded, 75 x 22.75 rounded.
+        EXPECT_EQ(ok.left, headless::kDialogFrame + 45);
+        EXPECT_EQ(ok.top, headless::kDialogFrame + headless::kCaptionHeight + 94);
+        EXPECT_EQ(ok.right - ok.left, 75);
+        EXPECT_EQ(ok.bottom - ok.top, 23);
+        EXPECT_FALSE(DialogHost::getWindowRect(dialog, nullptr));
+        DialogHost::endDialog(dialog, 1);
+        return TRUE;
+    };
+    scripted::User user;
+    EXPECT_EQ(scenario::runDialog(IDD_EDITS, run), 1);
+}
+
+TEST(HeadlessManager, ADialogOwnedByAnotherStartsAtItsOwnersClientArea) {
+    RECT outerRect{}, innerRect{};
+    DialogRun outer, inner;
+    outer.onCommand = [&](HWND dialog, int id, int) {
+        if (id != IDC_PUSH) return false;
+        DialogHost::getWindowRect(dialog, &outerRect);
+        inner.onInit = [&innerRect](HWND nested) {
+            DialogHost::getWindowRect(nested, &innerRect);
+            DialogHost::endDialog(nested, 1);
+            return TRUE;
+        };
+        scenario::runDialog(IDD_EDITS, inner, dialog);
+        return true;
+    };
+    scripted::User user;
+    user.then([](scripted::Dialog& dialog) {
+        dialog.click(IDC_PUSH);
+        dialog.click(IDOK);
+    });
+    EXPECT_EQ(scenario::runDialog(IDD_BUTTONS, outer), 1);
+    // IDD_BUTTONS puts its client area at 20, 10 units (30, 16 pixels): the frame starts 3 pixels to
+    // the left and is moved down onto the desktop. The nested template's 0, 0 is the owner's client
+    // origin, so its frame lands on the owner's.
+    EXPECT_EQ(outerRect.left, 30 - headless::kDialogFrame);
+    EXPECT_EQ(outerRect.top, 0);
+    EXPECT_EQ(innerRect.left, outerRect.left);
+    EXPECT_EQ(innerRect.top, outerRect.top);
+}
+
+TEST(HeadlessManager, SnapshotsShowTheDialogAsTheUserLeftIt) {
+    headless::DialogSnapshot seen;
+    auto keep = [](HWND dialog, void* snapshot) {
+        headless::snapshotDialog(dialog, *static_cast<headless::DialogSnapshot*>(snapshot));
+    };
+    headless::observeDialogClosing(keep, &seen);
+    DialogRun run;
+    run.onInit = [](HWND dialog) {
+        for (const char* text : {"b", "a"}) {
+            DialogHost::sendMessage(DialogHost::getDlgItem(dialog, IDC_SORTED), LB_ADDSTRING, 0,
+                                    reinterpret_cast<LPARAM>(text));
+        }
+        return TRUE;
+    };
+    scripted::User user;
+    user.then([](scripted::Dialog& dialog) {
+        dialog.clickListItem(IDC_SORTED, 1);
+        dialog.pressEnter();
+    });
+    EXPECT_EQ(scenario::runDialog(IDD_LISTS, run), 1);
+    headless::observeDialogClosing(nullptr, nullptr);
+    EXPECT_EQ(seen.title, "Lists");
+    EXPECT_TRUE(seen.ended);
+    EXPECT_EQ(seen.baseUnitX, 6);
+    EXPECT_EQ(seen.baseUnitY, 13);
+    ASSERT_EQ(seen.controls.size(), 5u);
+    const headless::ControlSnapshot& list = seen.controls[0];
+    EXPECT_EQ(list.id, IDC_SORTED);
+    EXPECT_EQ(list.className, "LISTBOX");
+    EXPECT_EQ(list.items, (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(list.selectedItem, 1);
+    EXPECT_NE(list.style & LBS_SORT, 0u);
+    EXPECT_EQ(list.rect.left, 8);  // 5 units: 7.5 pixels, rounded as MulDiv rounds
+    EXPECT_EQ(seen.controls[3].text, "OK");
+    headless::DialogSnapshot none;
+    EXPECT_FALSE(headless::snapshotDialog(nullptr, none));
+    EXPECT_FALSE(headless::snapshotDialog(seen.handle, none));  // destroyed by now
+}
+
+TEST(HeadlessManager, ShellRequestsAreRecordedNotOpened) {
+    headless::clearShellRequests();
+    DialogHost::shellOpen("http://example.invalid/", SW_SHOWMAXIMIZED);
+    DialogHost::shellOpen(nullptr, SW_SHOWNORMAL);
+    std::vector<headless::ShellRequest> requests = headless::shellRequests();
+    ASSERT_EQ(requests.size(), 2u);
+    EXPECT_EQ(requests[0].file, "http://example.invalid/");
+    EXPECT_EQ(requests[0].showCommand, SW_SHOWMAXIMIZED);
+    EXPECT_EQ(requests[1].file, "");
+    headless::clearShellRequests();
+    EXPECT_TRUE(headless::shellRequests().empty());
+}
+
+TEST(HeadlessManager, WindowQueriesAnswerBadHandlesWithNothing) {
+    HWND bad = reinterpret_cast<HWND>(static_cast<UINT_PTR>(0x8));
+    RECT rect{5, 5, 5, 5};
+    EXPECT_FALSE(headless::isWindow(bad));
+    EXPECT_EQ(headless::windowStyle(bad), 0u);
+    EXPECT_FALSE(headless::getClientRect(bad, &rect));
+    EXPECT_EQ(rect.left, 5);
+    EXPECT_EQ(headless::className(bad), "");
+    EXPECT_EQ(headless::getDlgCtrlId(bad), 0);
+    EXPECT_FALSE(headless::postMessage(bad, WM_CLOSE, 0, 0));
+    EXPECT_EQ(headless::activeDialog(), nullptr);
+    EXPECT_EQ(DialogHost::setFocus(bad), nullptr);
+    EXPECT_FALSE(DialogHost::showWindow(bad, SW_SHOWNORMAL));
+    EXPECT_EQ(headless::className(DialogHost::getDesktopWindow()), "#32769");
+}
 
 }  // namespace
