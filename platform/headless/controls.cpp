@@ -60,13 +60,16 @@ enum class KeyResult { Changed, Unchanged, LimitReached };
 
 // WM_CHAR as a text field takes it. ES_NUMBER refuses every character but the digits, as USER32
 // refuses letters and the minus sign alike; control characters other than backspace do nothing.
+// A character past the limit is dropped, but the selection it would replace still goes.
 KeyResult typeCharacter(Window& field, unsigned char key) {
     if (field.style & ES_READONLY) return KeyResult::Unchanged;
     if (key == VK_BACK) return deleteBackwards(field) ? KeyResult::Changed : KeyResult::Unchanged;
     if (key < 0x20) return KeyResult::Unchanged;
     if ((field.style & ES_NUMBER) && !std::isdigit(key)) return KeyResult::Unchanged;
-    if (field.text.size() - (selectionHigh(field) - selectionLow(field)) + 1 > field.textLimit)
+    if (field.text.size() - (selectionHigh(field) - selectionLow(field)) + 1 > field.textLimit) {
+        replaceSelection(field, std::string());
         return KeyResult::LimitReached;
+    }
     char typed = static_cast<char>(key);
     if (field.style & ES_UPPERCASE) typed = static_cast<char>(std::toupper(key));
     if (field.style & ES_LOWERCASE) typed = static_cast<char>(std::tolower(key));
@@ -95,10 +98,11 @@ LRESULT editSetText(Window& edit, LPARAM text) {
     return TRUE;
 }
 
+// At the limit USER32 reports EN_MAXTEXT and then a change, even when nothing could change.
 LRESULT editTyped(Window& edit, WPARAM key) {
     KeyResult typed = typeCharacter(edit, static_cast<unsigned char>(key));
-    if (typed == KeyResult::Changed) notifyEditChanged(edit);
     if (typed == KeyResult::LimitReached) notifyParent(edit, EN_MAXTEXT);
+    if (typed != KeyResult::Unchanged) notifyEditChanged(edit);
     return 0;
 }
 

@@ -106,12 +106,18 @@ HWND dialogOf(HWND window) {
     return found->kind == WindowKind::Dialog ? window : found->parent;
 }
 
-// A dialog remembers its focused control when the focus goes to another dialog, so that the focus
-// comes back to it when that dialog ends (DefDlgProc's WM_ACTIVATE handling).
+// A dialog remembers its focused control when another dialog takes the focus (it is deactivated),
+// so that the focus comes back to it when that dialog ends (DefDlgProc's WM_ACTIVATE handling).
 void rememberFocusLeaving(HWND previous, HWND next) {
     HWND left = dialogOf(previous);
-    if (left == nullptr || left == previous || left == dialogOf(next)) return;
+    HWND entered = dialogOf(next);
+    if (left == nullptr || left == previous || entered == nullptr || left == entered) return;
     findWindow(left)->savedFocus = previous;
+}
+
+// Giving the focus to a dialog or one of its controls activates the dialog, even while hidden.
+void activateDialogOf(HWND window) {
+    if (Window* dialog = findWindow(dialogOf(window))) dialog->activated = true;
 }
 
 // DEFDLG_SetFocus: an edit control has its whole text selected as it takes the focus.
@@ -250,11 +256,14 @@ void initialiseDialog(HWND dialog, LPARAM initValue) {
     else moveFocus(dialog);
 }
 
-// Shown once the queue first runs empty; a dialog that still has no focus then gets it as it is
-// activated.
+// Shown once the queue first runs empty. A dialog not yet activated (nothing gave it the focus
+// during WM_INITDIALOG) is activated now and its first tab stop takes the focus; one that was
+// activated keeps the focus where its procedure left it, even nowhere.
 void showDialog(HWND dialog) {
     Window* window = findWindow(dialog);
     window->style |= WS_VISIBLE;
+    if (window->activated) return;
+    window->activated = true;
     HWND focus = state().focus;
     if (focus != dialog && !isChildOf(focus, dialog)) restoreDialogFocus(dialog);
 }
@@ -288,7 +297,8 @@ void dispatchPosted(HWND dialog, const PostedMessage& posted) {
     if (findWindow(posted.window) == nullptr) return;
     bool ours = posted.window == dialog || isChildOf(posted.window, dialog);
     if (posted.message == WM_KEYDOWN && ours) dialogKey(dialog, posted.wordParam);
-    else if (posted.message != WM_KEYDOWN) sendMessageTo(posted.window, posted.message, posted.wordParam, posted.longParam);
+    else if (posted.message != WM_KEYDOWN)
+        sendMessageTo(posted.window, posted.message, posted.wordParam, posted.longParam);
 }
 
 void runMessageLoop(HWND dialog) {
@@ -315,10 +325,11 @@ void runMessageLoop(HWND dialog) {
 INT_PTR closeDialog(HWND dialog, HWND owner) {
     ManagerState& manager = state();
     if (manager.closingObserver.hook != nullptr) manager.closingObserver.hook(dialog, manager.closingObserver.context);
+    if (isChildOf(manager.focus, dialog)) moveFocus(nullptr);  // a focused control loses it as it goes
+    if (manager.focus == dialog) manager.focus = nullptr;
     Window* window = findWindow(dialog);
     INT_PTR result = window->result;
     dialogMessage(*window, WM_DESTROY, 0, 0);
-    if (manager.focus == dialog || isChildOf(manager.focus, dialog)) manager.focus = nullptr;
     destroyWindow(dialog);
     manager.modalDialogs.pop_back();
     if (Window* ownerWindow = findWindow(owner)) ownerWindow->enabled = true;
@@ -357,6 +368,7 @@ HWND moveFocus(HWND window) {
     HWND previous = manager.focus;
     if (previous == window) return previous;
     rememberFocusLeaving(previous, window);
+    activateDialogOf(window);
     manager.focus = window;
     Window* old = findWindow(previous);
     if (old != nullptr && old->kind != WindowKind::Dialog) controlFocusChanged(*old, false);

@@ -57,8 +57,8 @@ UIRESOURCE_API BOOL isWindow(HWND window);
 UIRESOURCE_API DWORD windowStyle(HWND window);  // GetWindowLong(GWL_STYLE); 0 for a bad handle
 UIRESOURCE_API BOOL getClientRect(HWND window, RECT* rect);
 UIRESOURCE_API std::string className(HWND window);  // "#32770" for dialogs; empty for a bad handle
-UIRESOURCE_API HWND activeDialog();
-UIRESOURCE_API int getDlgCtrlId(HWND window);  // GetDlgCtrlID: the control's id; 0 for a bad handle  // the innermost running modal dialog, or null
+UIRESOURCE_API HWND activeDialog();            // the innermost running modal dialog, or null
+UIRESOURCE_API int getDlgCtrlId(HWND window);  // GetDlgCtrlID: the control's id; 0 for a bad handle
 
 // ---- Modules -----------------------------------------------------------------------------------
 

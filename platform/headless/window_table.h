@@ -43,6 +43,7 @@ struct Window {
 
     DLGPROC procedure = nullptr;  // dialogs
     bool ended = false;
+    bool activated = false;       // has been the active window: given the focus or shown
     INT_PTR result = 0;
     uires::BaseUnits baseUnits;
     int defaultId = 0;            // DM_SETDEFID, else the last BS_DEFPUSHBUTTON of the template

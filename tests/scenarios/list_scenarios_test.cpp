@@ -10,16 +10,11 @@ using scenario::command;
 using scenario::init;
 using scenario::DialogRun;
 
-LRESULT send(HWND dialog, int id, UINT message, WPARAM wordParam = 0, LPARAM longParam = 0) {
-    return DialogHost::sendMessage(DialogHost::getDlgItem(dialog, id), message, wordParam, longParam);
-}
-
-LRESULT add(HWND dialog, int id, const char* text) {
-    return send(dialog, id, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
-}
+using scenario::addString;
+using scenario::sendTo;
 
 void fill(HWND dialog, int id, std::initializer_list<const char*> texts) {
-    for (const char* text : texts) add(dialog, id, text);
+    for (const char* text : texts) addString(dialog, id, text);
 }
 
 TEST(ListScenarios, SortedListsInsertCaseInsensitivelyAndUnsortedOnesKeepTheOrder) {
@@ -29,8 +24,8 @@ TEST(ListScenarios, SortedListsInsertCaseInsensitivelyAndUnsortedOnesKeepTheOrde
     DialogRun run;
     run.onInit = [&](HWND dialog) {
         for (const char* text : texts) {
-            positions.push_back(add(dialog, IDC_SORTED, text));
-            add(dialog, IDC_UNSORTED, text);
+            positions.push_back(addString(dialog, IDC_SORTED, text));
+            addString(dialog, IDC_UNSORTED, text);
         }
         scripted::Dialog reader(dialog);
         sorted = reader.listItems(IDC_SORTED);
@@ -41,7 +36,8 @@ TEST(ListScenarios, SortedListsInsertCaseInsensitivelyAndUnsortedOnesKeepTheOrde
     scripted::User user;
     EXPECT_EQ(scenario::runDialog(IDD_LISTS, run), 1);
     // "alpha" added after "Alpha" goes before it: the binary search stops at the equal item.
-    EXPECT_EQ(sorted, (std::vector<std::string>{"[x]", "_under", "alpha", "Alpha", "bravo", "charlie", "delta", "Zulu"}));
+    std::vector<std::string> expected = {"[x]", "_under", "alpha", "Alpha", "bravo", "charlie", "delta", "Zulu"};
+    EXPECT_EQ(sorted, expected);
     EXPECT_EQ(positions, (std::vector<LRESULT>{0, 0, 2, 0, 2, 1, 3, 0}));
     EXPECT_EQ(unsorted, (std::vector<std::string>(std::begin(texts), std::end(texts))));
     EXPECT_EQ(run.log, std::vector<std::string>{init(IDC_SORTED)});  // filling sends nothing
@@ -51,26 +47,26 @@ TEST(ListScenarios, ItemDataSelectionAndResetAnswerAsUser32AndSendNothing) {
     DialogRun run;
     run.onInit = [](HWND dialog) {
         fill(dialog, IDC_SORTED, {"b", "a", "c"});
-        EXPECT_EQ(send(dialog, IDC_SORTED, LB_GETCURSEL), LB_ERR);
-        for (int index = 0; index < 3; ++index) send(dialog, IDC_SORTED, LB_SETITEMDATA, index, 100 + index);
-        EXPECT_EQ(send(dialog, IDC_SORTED, LB_GETITEMDATA, 2), 102);
-        EXPECT_EQ(send(dialog, IDC_SORTED, LB_GETITEMDATA, 3), LB_ERR);
-        EXPECT_EQ(send(dialog, IDC_SORTED, LB_GETITEMDATA, static_cast<WPARAM>(-1)), LB_ERR);
-        EXPECT_EQ(send(dialog, IDC_SORTED, LB_SETITEMDATA, 7, 1), LB_ERR);
-        EXPECT_EQ(send(dialog, IDC_SORTED, LB_SETCURSEL, 1), 1);
-        EXPECT_EQ(send(dialog, IDC_SORTED, LB_GETCURSEL), 1);
-        EXPECT_EQ(send(dialog, IDC_SORTED, LB_SETCURSEL, 9), LB_ERR);
-        add(dialog, IDC_SORTED, "0");  // inserted before the selection, which moves with its item
-        EXPECT_EQ(send(dialog, IDC_SORTED, LB_GETCURSEL), 2);
-        EXPECT_EQ(send(dialog, IDC_SORTED, LB_GETITEMDATA, 2), 101);
-        EXPECT_EQ(send(dialog, IDC_SORTED, LB_SETCURSEL, static_cast<WPARAM>(-1)), LB_ERR);
-        EXPECT_EQ(send(dialog, IDC_SORTED, LB_GETCURSEL), LB_ERR);
-        send(dialog, IDC_SORTED, LB_SETCURSEL, 0);
-        EXPECT_EQ(send(dialog, IDC_SORTED, LB_RESETCONTENT), 0);
-        EXPECT_EQ(send(dialog, IDC_SORTED, LB_GETCOUNT), 0);
-        EXPECT_EQ(send(dialog, IDC_SORTED, LB_GETCURSEL), LB_ERR);
-        EXPECT_EQ(send(dialog, IDC_SORTED, LB_GETITEMDATA, 0), LB_ERR);
-        EXPECT_EQ(add(dialog, IDC_SORTED, nullptr), 0);  // a null text is an empty item
+        EXPECT_EQ(sendTo(dialog, IDC_SORTED, LB_GETCURSEL), LB_ERR);
+        for (int index = 0; index < 3; ++index) sendTo(dialog, IDC_SORTED, LB_SETITEMDATA, index, 100 + index);
+        EXPECT_EQ(sendTo(dialog, IDC_SORTED, LB_GETITEMDATA, 2), 102);
+        EXPECT_EQ(sendTo(dialog, IDC_SORTED, LB_GETITEMDATA, 3), LB_ERR);
+        EXPECT_EQ(sendTo(dialog, IDC_SORTED, LB_GETITEMDATA, static_cast<WPARAM>(-1)), LB_ERR);
+        EXPECT_EQ(sendTo(dialog, IDC_SORTED, LB_SETITEMDATA, 7, 1), LB_ERR);
+        EXPECT_EQ(sendTo(dialog, IDC_SORTED, LB_SETCURSEL, 1), 1);
+        EXPECT_EQ(sendTo(dialog, IDC_SORTED, LB_GETCURSEL), 1);
+        EXPECT_EQ(sendTo(dialog, IDC_SORTED, LB_SETCURSEL, 9), LB_ERR);
+        addString(dialog, IDC_SORTED, "0");  // inserted before the selection, which moves with its item
+        EXPECT_EQ(sendTo(dialog, IDC_SORTED, LB_GETCURSEL), 2);
+        EXPECT_EQ(sendTo(dialog, IDC_SORTED, LB_GETITEMDATA, 2), 101);
+        EXPECT_EQ(sendTo(dialog, IDC_SORTED, LB_SETCURSEL, static_cast<WPARAM>(-1)), LB_ERR);
+        EXPECT_EQ(sendTo(dialog, IDC_SORTED, LB_GETCURSEL), LB_ERR);
+        sendTo(dialog, IDC_SORTED, LB_SETCURSEL, 0);
+        EXPECT_EQ(sendTo(dialog, IDC_SORTED, LB_RESETCONTENT), 0);
+        EXPECT_EQ(sendTo(dialog, IDC_SORTED, LB_GETCOUNT), 0);
+        EXPECT_EQ(sendTo(dialog, IDC_SORTED, LB_GETCURSEL), LB_ERR);
+        EXPECT_EQ(sendTo(dialog, IDC_SORTED, LB_GETITEMDATA, 0), LB_ERR);
+        EXPECT_EQ(addString(dialog, IDC_SORTED, nullptr), 0);  // a null text is an empty item
         DialogHost::endDialog(dialog, 1);
         return FALSE;
     };
@@ -114,8 +110,10 @@ TEST(ListScenarios, ClicksReportFocusSelectionAndDoubleClicksOnlyWithLbsNotify) 
 TEST(ListScenarios, ClickingAnItemBelowTheVisiblePartScrollsToItFirst) {
     DialogRun run;
     run.onInit = [](HWND dialog) {
-        for (int index = 0; index < 40; ++index) add(dialog, IDC_UNSORTED, ("item " + std::to_string(index)).c_str());
-        for (int index = 0; index < 40; ++index) send(dialog, IDC_UNSORTED, LB_SETITEMDATA, index, index * 10);
+        for (int index = 0; index < 40; ++index) {
+            addString(dialog, IDC_UNSORTED, ("item " + std::to_string(index)).c_str());
+        }
+        for (int index = 0; index < 40; ++index) sendTo(dialog, IDC_UNSORTED, LB_SETITEMDATA, index, index * 10);
         return TRUE;
     };
     scripted::User user;
@@ -134,7 +132,7 @@ TEST(ListScenarios, ClickingAnItemBelowTheVisiblePartScrollsToItFirst) {
 }
 
 LRESULT addToCombo(HWND dialog, int id, const char* text) {
-    return send(dialog, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+    return sendTo(dialog, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
 }
 
 TEST(ComboScenarios, AHostProcedureFillsAndReadsDropDownCombosSilently) {
@@ -145,20 +143,20 @@ TEST(ComboScenarios, AHostProcedureFillsAndReadsDropDownCombosSilently) {
         EXPECT_EQ(addToCombo(dialog, IDC_SORTED_COMBO, "jump"), 1);
         EXPECT_EQ(addToCombo(dialog, IDC_PLAIN_COMBO, "Move"), 0);
         EXPECT_EQ(addToCombo(dialog, IDC_PLAIN_COMBO, "Attack"), 1);
-        EXPECT_EQ(send(dialog, IDC_SORTED_COMBO, CB_GETCOUNT), 3);
-        EXPECT_EQ(send(dialog, IDC_SORTED_COMBO, CB_GETCURSEL), CB_ERR);
+        EXPECT_EQ(sendTo(dialog, IDC_SORTED_COMBO, CB_GETCOUNT), 3);
+        EXPECT_EQ(sendTo(dialog, IDC_SORTED_COMBO, CB_GETCURSEL), CB_ERR);
         char item[16] = {};
-        EXPECT_EQ(send(dialog, IDC_SORTED_COMBO, CB_GETLBTEXT, 2, reinterpret_cast<LPARAM>(item)), 4);
+        EXPECT_EQ(sendTo(dialog, IDC_SORTED_COMBO, CB_GETLBTEXT, 2, reinterpret_cast<LPARAM>(item)), 4);
         EXPECT_STREQ(item, "Move");
-        EXPECT_EQ(send(dialog, IDC_SORTED_COMBO, CB_GETLBTEXT, 3, reinterpret_cast<LPARAM>(item)), CB_ERR);
-        EXPECT_EQ(send(dialog, IDC_SORTED_COMBO, CB_SETCURSEL, 1), 1);
-        EXPECT_EQ(send(dialog, IDC_SORTED_COMBO, CB_GETCURSEL), 1);
+        EXPECT_EQ(sendTo(dialog, IDC_SORTED_COMBO, CB_GETLBTEXT, 3, reinterpret_cast<LPARAM>(item)), CB_ERR);
+        EXPECT_EQ(sendTo(dialog, IDC_SORTED_COMBO, CB_SETCURSEL, 1), 1);
+        EXPECT_EQ(sendTo(dialog, IDC_SORTED_COMBO, CB_GETCURSEL), 1);
         EXPECT_EQ(scenario::textOf(dialog, IDC_SORTED_COMBO), "jump");
-        EXPECT_EQ(send(dialog, IDC_SORTED_COMBO, CB_SETCURSEL, 5), CB_ERR);
+        EXPECT_EQ(sendTo(dialog, IDC_SORTED_COMBO, CB_SETCURSEL, 5), CB_ERR);
         DialogHost::setDlgItemText(dialog, IDC_PLAIN_COMBO, "typed by the host");
         EXPECT_EQ(scenario::textOf(dialog, IDC_PLAIN_COMBO), "typed by the host");
-        send(dialog, IDC_PLAIN_COMBO, CB_RESETCONTENT);
-        EXPECT_EQ(send(dialog, IDC_PLAIN_COMBO, CB_GETCOUNT), 0);
+        sendTo(dialog, IDC_PLAIN_COMBO, CB_RESETCONTENT);
+        EXPECT_EQ(sendTo(dialog, IDC_PLAIN_COMBO, CB_GETCOUNT), 0);
         return TRUE;
     };
     scripted::User user;

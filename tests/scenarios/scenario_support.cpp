@@ -100,4 +100,12 @@ std::string textOf(HWND dialog, int id) {
     return buffer;
 }
 
+LRESULT sendTo(HWND dialog, int id, UINT message, WPARAM wordParam, LPARAM longParam) {
+    return DialogHost::sendMessage(DialogHost::getDlgItem(dialog, id), message, wordParam, longParam);
+}
+
+LRESULT addString(HWND dialog, int id, const char* text) {
+    return sendTo(dialog, id, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+}
+
 }  // namespace scenario

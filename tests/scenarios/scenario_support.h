@@ -45,4 +45,8 @@ std::vector<std::string> withoutFocusNotes(const std::vector<std::string>& log);
 
 std::string textOf(HWND dialog, int id);
 
+// SendMessage to control `id`; LB_ADDSTRING of each text to list box `id`.
+LRESULT sendTo(HWND dialog, int id, UINT message, WPARAM wordParam = 0, LPARAM longParam = 0);
+LRESULT addString(HWND dialog, int id, const char* text);
+
 }  // namespace scenario

@@ -96,7 +96,7 @@ void Dialog::click(int id) {
 void Dialog::type(int id, const std::string& text) {
     HWND field = DialogHost::getDlgItem(handle_, id);
     if (field == nullptr) return;
-    DialogHost::setFocus(field);
+    if (platform::controlOf(platform::focus(), handle_) != field) DialogHost::setFocus(field);
     if (platform::isComboBox(field)) DialogHost::sendMessage(field, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
     else DialogHost::sendMessage(field, EM_SETSEL, 0, -1);
     if (DialogHost::sendMessage(field, WM_GETTEXTLENGTH, 0, 0) > 0) DialogHost::sendMessage(field, WM_CHAR, VK_BACK, 1);
@@ -185,7 +185,8 @@ std::vector<std::string> Dialog::listItems(int listId) const {
 int Dialog::listSelection(int listId) const {
     HWND list = DialogHost::getDlgItem(handle_, listId);
     if (list == nullptr) return -1;
-    return static_cast<int>(DialogHost::sendMessage(list, platform::isComboBox(list) ? CB_GETCURSEL : LB_GETCURSEL, 0, 0));
+    UINT message = platform::isComboBox(list) ? CB_GETCURSEL : LB_GETCURSEL;
+    return static_cast<int>(DialogHost::sendMessage(list, message, 0, 0));
 }
 
 LPARAM Dialog::listItemData(int listId, int index) const {
