@@ -183,7 +183,7 @@ bool validItem(const Window& box, WPARAM index) {
 }
 
 int insertItemAt(Window& box, int index, const std::string& text) {
-    box.items.insert(box.items.begin() + index, ListItem{text, 0});
+    box.items.insert(static_cast<size_t>(index), ListItem{text, 0});
     if (box.selectedItem >= index) ++box.selectedItem;
     return index;
 }
@@ -206,7 +206,7 @@ LRESULT insertItem(Window& box, WPARAM position, LPARAM text) {
 LRESULT deleteItem(Window& box, WPARAM position) {
     if (!validItem(box, position)) return LB_ERR;
     int index = static_cast<int>(position);
-    box.items.erase(box.items.begin() + index);
+    box.items.erase(static_cast<size_t>(index));
     if (box.selectedItem == index) box.selectedItem = -1;
     else if (box.selectedItem > index) --box.selectedItem;
     return static_cast<LRESULT>(box.items.size());

@@ -15,10 +15,10 @@ int compareListTexts(const std::string& left, const std::string& right);
 
 // The position where a sorted list inserts `text`: USER32's binary search, which stops at the first
 // equal item it probes and inserts before it.
-int sortedInsertPosition(const std::vector<ListItem>& items, const std::string& text);
+int sortedInsertPosition(const ListItems& items, const std::string& text);
 
 // First item from `start` + 1 on (wrapping) that equals `text` (exact) or starts with it, ignoring
 // case; -1 when none does or the text is empty.
-int findListText(const std::vector<ListItem>& items, int start, const std::string& text, bool exact);
+int findListText(const ListItems& items, int start, const std::string& text, bool exact);
 
 }  // namespace headless

@@ -5,17 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "platform/headless/list_items.h"
 #include "platform/win32_types.h"
 #include "resources/dialog_units.h"
 
 namespace headless {
 
 enum class WindowKind { Desktop, Dialog, Button, Edit, Static, ListBox, ComboBox, Other };
-
-struct ListItem {
-    std::string text;
-    LPARAM data = 0;
-};
 
 struct Window {
     HWND handle = nullptr;
@@ -36,7 +32,7 @@ struct Window {
     size_t selectionEnd = 0;
     size_t textLimit = 0x7FFFFFFE;
 
-    std::vector<ListItem> items;  // list and combo boxes
+    ListItems items;  // list and combo boxes
     int selectedItem = -1;
     int topItem = 0;
     bool mouseCaptured = false;
