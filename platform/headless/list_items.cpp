@@ -10,7 +10,7 @@ namespace {
 
 // A block splits in two when it reaches this many items: small enough that an insertion moves
 // little, large enough that the start positions of 100,000 items stay a short array.
-constexpr size_t kBlockLimit = 64;
+constexpr size_t kBlockLimit = 256;
 
 }  // namespace
 
@@ -25,12 +25,12 @@ size_t ListItems::blockOf(size_t position) const {
 
 ListItem& ListItems::operator[](size_t position) {
     size_t block = blockOf(position);
-    return blocks_[block][position - starts_[block]];
+    return *blocks_[block][position - starts_[block]];
 }
 
 const ListItem& ListItems::operator[](size_t position) const {
     size_t block = blockOf(position);
-    return blocks_[block][position - starts_[block]];
+    return *blocks_[block][position - starts_[block]];
 }
 
 void ListItems::insert(size_t position, ListItem item) {
@@ -40,17 +40,18 @@ void ListItems::insert(size_t position, ListItem item) {
     }
     // The end goes to the last block; any other position to the block that holds it now.
     size_t block = position == size_ ? blocks_.size() - 1 : blockOf(position);
-    std::vector<ListItem>& items = blocks_[block];
-    items.insert(items.begin() + static_cast<std::ptrdiff_t>(position - starts_[block]), std::move(item));
+    std::vector<std::unique_ptr<ListItem>>& items = blocks_[block];
+    items.insert(items.begin() + static_cast<std::ptrdiff_t>(position - starts_[block]),
+                 std::make_unique<ListItem>(std::move(item)));
     for (size_t later = block + 1; later < starts_.size(); ++later) ++starts_[later];
     ++size_;
     if (items.size() >= kBlockLimit) splitBlock(block);
 }
 
 void ListItems::splitBlock(size_t block) {
-    std::vector<ListItem>& full = blocks_[block];
+    std::vector<std::unique_ptr<ListItem>>& full = blocks_[block];
     size_t half = full.size() / 2;
-    std::vector<ListItem> upper(std::make_move_iterator(full.begin() + static_cast<std::ptrdiff_t>(half)),
+    std::vector<std::unique_ptr<ListItem>> upper(std::make_move_iterator(full.begin() + static_cast<std::ptrdiff_t>(half)),
                                 std::make_move_iterator(full.end()));
     full.resize(half);
     size_t upperStart = starts_[block] + half;
@@ -60,7 +61,7 @@ void ListItems::splitBlock(size_t block) {
 
 void ListItems::erase(size_t position) {
     size_t block = blockOf(position);
-    std::vector<ListItem>& items = blocks_[block];
+    std::vector<std::unique_ptr<ListItem>>& items = blocks_[block];
     items.erase(items.begin() + static_cast<std::ptrdiff_t>(position - starts_[block]));
     for (size_t later = block + 1; later < starts_.size(); ++later) --starts_[later];
     --size_;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -17,7 +18,7 @@ struct ListItem {
 
 // The part of std::vector's interface the controls use, with positions as in the box.
 // Access by position costs a binary search over the blocks; insertion and removal move at most
-// one block's items and shift the blocks' start positions.
+// one block's item pointers and shift the blocks' start positions.
 class ListItems {
 public:
     size_t size() const { return size_; }
@@ -45,7 +46,8 @@ private:
     size_t blockOf(size_t position) const;  // the block holding `position` (< size())
     void splitBlock(size_t block);
 
-    std::vector<std::vector<ListItem>> blocks_;
+    // Each item lives on the heap, so an insertion shifts pointers rather than strings.
+    std::vector<std::vector<std::unique_ptr<ListItem>>> blocks_;
     std::vector<size_t> starts_;  // position of each block's first item
     size_t size_ = 0;
     mutable size_t lastBlock_ = 0;  // where the previous access landed: a search's probes close in on one block
