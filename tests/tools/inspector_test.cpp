@@ -66,7 +66,7 @@ TEST(InspectorOnModule, ListShowsEveryResourceWithTypeIdLanguageSizeAndKind) {
     EXPECT_TRUE(contains(run.out, "FONTDATA                107     1033    262188    TGA picture 256 x 256"));
     EXPECT_TRUE(contains(run.out, "FONTSIZE                108     1033    256"));
     EXPECT_TRUE(contains(run.out, "MOUSE_POINTER_TEXTURE   111     1033    4140      TGA picture 32 x 32"));
-    EXPECT_TRUE(contains(run.out, "MENU                    104     1033"));
+    EXPECT_TRUE(contains(run.out, "MENU                    104     1033    126       menu \"&Resize\", 1 pop-up(s), 6 items"));
     EXPECT_TRUE(contains(run.out, "classic dialog \"Edit Mesh\", 425 x 404, 41 controls"));
     EXPECT_TRUE(contains(run.out, "extended dialog \"Edit Translator\", 428 x 444, 52 controls"));
     EXPECT_TRUE(contains(run.out, "11 resources"));

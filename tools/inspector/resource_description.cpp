@@ -29,10 +29,12 @@ std::string nameOf(const uires::NameOrOrdinal& value) {
     return "none";
 }
 
-size_t countMenuItems(const std::vector<uires::MenuItem>& items) {
-    size_t count = 0;
-    for (const uires::MenuItem& item : items) count += 1 + countMenuItems(item.children);
-    return count;
+// Counts pop-ups and command items (separators included) through every level.
+void countMenuItems(const std::vector<uires::MenuItem>& items, size_t& popups, size_t& commands) {
+    for (const uires::MenuItem& item : items) {
+        ++((item.flags & 0x10) ? popups : commands);
+        countMenuItems(item.children, popups, commands);
+    }
 }
 
 std::string describeDialog(const CatalogueEntry& entry) {
@@ -48,8 +50,10 @@ std::string describeMenu(const CatalogueEntry& entry) {
     uires::MenuTemplate menu;
     std::string error;
     if (!uires::decodeMenuTemplate(entry.data, entry.size, menu, error)) return "malformed menu: " + error;
+    size_t popups = 0, commands = 0;
+    countMenuItems(menu.items, popups, commands);
     std::string first = menu.items.empty() ? std::string("empty") : inQuotes(menu.items.front().text);
-    return "menu " + first + ", " + std::to_string(countMenuItems(menu.items)) + " items";
+    return "menu " + first + ", " + std::to_string(popups) + " pop-up(s), " + std::to_string(commands) + " items";
 }
 
 }  // namespace
