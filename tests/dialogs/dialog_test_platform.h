@@ -1,6 +1,6 @@
 // What the dialog tests need of the platform beyond the scripted user: the desktop's rectangle,
 // the shell requests the module made, and the few dialog-manager calls a host procedure makes.
-// One implementation for the headless manager, one for USER32 and SHELL32 under Wine.
+// The shell recorder has one implementation for the headless manager, one for SHELL32 under Wine.
 #pragma once
 
 #include <string>
@@ -27,9 +27,6 @@ public:
     ShellRecorder& operator=(const ShellRecorder&) = delete;
     std::vector<ShellRequest> requests() const;
 };
-
-HWND item(HWND dialog, int id);  // GetDlgItem
-HWND focusedWindow();             // GetFocus
 
 // Dialog-manager calls for a host procedure of the test's own.
 LRESULT sendItemMessage(HWND dialog, int id, UINT message, WPARAM wordParam, LPARAM longParam);

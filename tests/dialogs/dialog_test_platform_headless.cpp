@@ -1,17 +1,10 @@
-// The dialog tests' platform calls on Linux: the headless dialog manager's own operations and its
-// record of shell requests (it opens nothing).
+// The dialog tests' shell recorder on Linux: the headless dialog manager opens nothing and keeps
+// a record of the requests.
 #include "tests/dialogs/dialog_test_platform.h"
 
-#include "platform/dialog_host.h"
 #include "platform/headless/headless_support.h"
 
 namespace testplatform {
-
-RECT desktopRect() {
-    RECT rect{};
-    DialogHost::getWindowRect(DialogHost::getDesktopWindow(), &rect);
-    return rect;
-}
 
 ShellRecorder::ShellRecorder() { headless::clearShellRequests(); }
 
@@ -25,23 +18,5 @@ std::vector<ShellRequest> ShellRecorder::requests() const {
         requests.push_back(ShellRequest{made.file, made.showCommand, true});
     return requests;
 }
-
-HWND item(HWND dialog, int id) { return DialogHost::getDlgItem(dialog, id); }
-
-HWND focusedWindow() { return headless::getFocus(); }
-
-LRESULT sendItemMessage(HWND dialog, int id, UINT message, WPARAM wordParam, LPARAM longParam) {
-    return DialogHost::sendMessage(DialogHost::getDlgItem(dialog, id), message, wordParam, longParam);
-}
-
-void setItemText(HWND dialog, int id, const char* text) { DialogHost::setDlgItemText(dialog, id, text); }
-
-std::string itemText(HWND dialog, int id) {
-    char text[512] = "";
-    DialogHost::getDlgItemText(dialog, id, text, sizeof text);
-    return text;
-}
-
-void endDialog(HWND dialog, INT_PTR result) { DialogHost::endDialog(dialog, result); }
 
 }  // namespace testplatform

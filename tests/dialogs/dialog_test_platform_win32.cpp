@@ -1,5 +1,5 @@
-// The dialog tests' platform calls on Windows: USER32 directly, and the module's shell requests
-// caught by pointing UIResource.dll's import of ShellExecuteA at a recorder.
+// The dialog tests' shell recorder on Windows: UIResource.dll's import of ShellExecuteA is pointed
+// at a recorder for the recorder's lifetime.
 #include "tests/dialogs/dialog_test_platform.h"
 
 #include <gtest/gtest.h>
@@ -59,12 +59,6 @@ void* realShellExecute = nullptr;
 
 }  // namespace
 
-RECT desktopRect() {
-    RECT rect{};
-    GetWindowRect(GetDesktopWindow(), &rect);
-    return rect;
-}
-
 ShellRecorder::ShellRecorder() {
     recorded.clear();
     realShellExecute = swapShellExecute(reinterpret_cast<void*>(&recordShellExecute));
@@ -76,23 +70,5 @@ ShellRecorder::~ShellRecorder() {
 }
 
 std::vector<ShellRequest> ShellRecorder::requests() const { return recorded; }
-
-HWND item(HWND dialog, int id) { return GetDlgItem(dialog, id); }
-
-HWND focusedWindow() { return GetFocus(); }
-
-LRESULT sendItemMessage(HWND dialog, int id, UINT message, WPARAM wordParam, LPARAM longParam) {
-    return SendDlgItemMessageA(dialog, id, message, wordParam, longParam);
-}
-
-void setItemText(HWND dialog, int id, const char* text) { SetDlgItemTextA(dialog, id, text); }
-
-std::string itemText(HWND dialog, int id) {
-    char text[512] = "";
-    GetDlgItemTextA(dialog, id, text, sizeof text);
-    return text;
-}
-
-void endDialog(HWND dialog, INT_PTR result) { EndDialog(dialog, result); }
 
 }  // namespace testplatform

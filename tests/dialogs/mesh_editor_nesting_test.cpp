@@ -6,7 +6,6 @@
 
 #include "module/UIResource.h"
 #include "resources/resource_ids.h"
-#include "tests/dialogs/dialog_test_platform.h"
 #include "tests/support/scripted_user.h"
 
 namespace {
@@ -82,7 +81,7 @@ TEST(MeshEditorNesting, NestedRenameWorksAndTheMeshEditorStillRollsBackOnCancel)
     user.then([](scripted::Dialog& nameEntry) {
         EXPECT_EQ(nameEntry.text(IDC_OLD_NAME), "Bark");
         // The focus came from the mesh editor's control, so the setup hook kept it on the new name.
-        EXPECT_EQ(testplatform::focusedWindow(), testplatform::item(nameEntry.handle(), IDC_NEW_NAME));
+        EXPECT_EQ(nameEntry.focusedId(), IDC_NEW_NAME);
         nameEntry.type(IDC_NEW_NAME, "Birch bark");
         nameEntry.click(IDOK);
     });
