@@ -1,6 +1,7 @@
 #!/bin/sh
 # Builds every configuration (native, sanitized, Windows x86_64 and i686) and runs every test:
-# natively, under AddressSanitizer/UndefinedBehaviorSanitizer, and the Windows programs under Wine.
+# natively, under AddressSanitizer/UndefinedBehaviorSanitizer, a short run of every fuzz target,
+# and the Windows programs under Wine.
 set -eu
 cd "$(dirname "$0")/.."
 sh cmake/setup-debian.sh
@@ -17,6 +18,9 @@ echo "== test native"
 ctest --preset native || status=1
 echo "== test native-asan"
 ctest --preset native-asan || status=1
+
+echo "== fuzz smoke run (libFuzzer, a few seconds a target)"
+sh fuzz/run-smoke.sh || status=1
 
 echo "== test win64 (Wine under Xvfb)"
 export UIRESOURCE_WINEPREFIX="$PWD/build/win64/wineprefix"
