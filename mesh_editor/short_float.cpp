@@ -37,7 +37,9 @@ void formatMagnitude(double magnitude, char* out, size_t capacity) {
     char mantissa[16];
     std::snprintf(mantissa, sizeof mantissa, "%.*s", static_cast<int>(exponentText - scientific), scientific);
     trimTrailingZeros(mantissa);
-    std::snprintf(out, capacity, "%se%c%03d", mantissa, exponent < 0 ? '-' : '+', std::abs(exponent));
+    // A double's decimal exponent never passes 324; the bound tells the compiler so.
+    int exponentDigits = std::abs(exponent) % 1000;
+    std::snprintf(out, capacity, "%se%c%03d", mantissa, exponent < 0 ? '-' : '+', exponentDigits);
 }
 
 }  // namespace
