@@ -17,31 +17,38 @@ struct CommandInfo {
     size_t operands;  // how many operands the command takes
     bool needsOutput;
     const char* usage;
+    const char* summary;  // one line for the general help
     const char* help;
 };
 
 const CommandInfo kCommands[] = {
     {"list", listCommand, 0, false, "list",
+     "the catalogue of resources",
      "Lists every resource: type, id, language, size in bytes and what it holds."},
     {"show", showCommand, 1, false, "show ID",
+     "a template or the menu as text",
      "Shows dialog template or menu ID as text: kind, style with named flags, font, size and one row\n"
      "per control (number, id, class, rectangle in dialog units, caption, named styles). Any other\n"
      "resource with that id is summarised with its first bytes. ID is a number (\"109\" or \"#109\")\n"
      "or a name."},
     {"render", renderCommand, 1, true, "render ID -o FILE.png [--scale N]",
+     "a picture of a dialog template",
      "Draws dialog template ID as the dialog manager lays it out (dialog units converted to pixels\n"
      "with the template font's base units), frame, title bar and controls, every text set in the\n"
      "module's bitmap font. --scale enlarges the picture N times (1 to 8, default 1)."},
     {"font", fontCommand, 0, true, "font -o FILE.png [--scale N]",
+     "the font atlas, enlarged",
      "Draws the module's font atlas enlarged (default 3 times), one cell per character code with a\n"
      "grid; each row is labelled with its first code, each column with its offset, each cell with\n"
      "its code below it."},
     {"text", textCommand, 1, true, "text TEXT -o FILE.png [--scale N]",
+     "text set in the module's font",
      "Sets TEXT in the module's font with its advance table (default scale 2). The escapes \\n, \\r,\n"
      "\\t, \\\\ and \\xHH are understood. Tab moves the pen by its advance (40 pixels), line feed\n"
      "starts a new line, carriage return goes back to the start of the line (so CR LF is one break);\n"
      "the advance table gives all three no glyph."},
     {"extract", extractCommand, 2, true, "extract TYPE ID -o FILE",
+     "a resource's bytes (TGA as PNG)",
      "Writes the bytes of resource ID of type TYPE to FILE. TYPE is a name (FONTDATA, DIALOG, MENU,\n"
      "...) or a number. When FILE ends in .png and the resource is a TGA picture, it is converted\n"
      "to PNG."},
@@ -58,7 +65,9 @@ void printGeneralHelp(std::ostream& out) {
     out << "uiresource: inspects and renders the resources of the UIResource module.\n\n"
            "usage: uiresource [--res FILE.res] COMMAND [ARGUMENTS] [-o FILE]\n\n"
            "commands:\n";
-    for (const CommandInfo& command : kCommands) out << "  " << std::left << std::setw(38) << command.usage << "\n";
+    for (const CommandInfo& command : kCommands) {
+        out << "  " << std::left << std::setw(38) << command.usage << command.summary << "\n";
+    }
     out << std::right
         << "\noptions:\n"
            "  --res FILE.res   read a compiled resource file instead of the module's own resources\n"
