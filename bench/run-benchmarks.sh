@@ -1,7 +1,7 @@
 #!/bin/sh
 # Builds the benchmarks natively (headless dialog manager) and for Windows, runs both in one go
 # (the Windows one under Wine against the real dialog manager) and writes the table to
-# bench/RESULTS.md. Extra arguments go to both programs, e.g. --benchmark_filter=select.
+# bench/RESULTS.md and into the README. Extra arguments go to both programs, e.g. --benchmark_filter=select.
 set -eu
 cd "$(dirname "$0")/.."
 native=build/bench-native
@@ -30,5 +30,6 @@ sh cmake/wine-run.sh "$windows/bin/uiresource_bench.exe" --benchmark_out="$PWD/$
 load_after=$(cut -d' ' -f1-3 /proc/loadavg)
 
 python3 bench/write_results.py --headless "$native/results.json" --wine "$windows/results.json" \
-  --load "$load_before / $load_after" --date "$(date -u '+%Y-%m-%d %H:%M UTC')" --out bench/RESULTS.md
+  --load "$load_before / $load_after" --date "$(date -u '+%Y-%m-%d %H:%M UTC')" --out bench/RESULTS.md \
+  --readme README.md
 cat bench/RESULTS.md

@@ -80,6 +80,7 @@ def main():
     parser.add_argument("--load", required=True, help="load averages before and after the runs")
     parser.add_argument("--date", required=True)
     parser.add_argument("--out", required=True)
+    parser.add_argument("--readme", help="also put the table into this file, between the markers")
     args = parser.parse_args()
     headless, wine = load(args.headless), load(args.wine)
     lines = [
@@ -94,8 +95,28 @@ def main():
     ]
     lines += [row(name, run, wine.get(name)) for name, run in headless.items()]
     lines += [row(name, None, run) for name, run in wine.items() if name not in headless]
+    table = "\n".join(lines) + "\n"
     with open(args.out, "w", encoding="utf-8") as out:
-        out.write("\n".join(lines) + "\n")
+        out.write(table)
+    if args.readme:
+        show_in_readme(args.readme, table)
+
+
+README_BEGIN = "<!-- benchmark results: written by bench/write_results.py -->"
+README_END = "<!-- end of benchmark results -->"
+
+
+def show_in_readme(path, table):
+    """Replaces what stands between the README's markers with the table, one heading level down."""
+    with open(path, encoding="utf-8") as readme:
+        text = readme.read()
+    begin, end = text.find(README_BEGIN), text.find(README_END)
+    if begin < 0 or end < begin:
+        raise SystemExit(f"{path}: the benchmark markers are missing")
+    body = table.replace("# Benchmark results", "### Latest results", 1)
+    text = text[: begin + len(README_BEGIN)] + "\n" + body + text[end:]
+    with open(path, "w", encoding="utf-8") as readme:
+        readme.write(text)
 
 
 if __name__ == "__main__":
