@@ -7,6 +7,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 script=${1:-$root/tools/demo/scripts/tour.txt}
 case "$script" in /*) ;; *) script="$PWD/$script" ;; esac
 cd "$root"
+sh cmake/setup-debian.sh
 cmake --preset native >/dev/null
 cmake --build --preset native -j2
 pictures="$root/build/native/demo-pictures"
