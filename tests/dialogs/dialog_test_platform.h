@@ -1,6 +1,5 @@
-// What the dialog tests need of the platform beyond the scripted user: the desktop's rectangle,
-// the shell requests the module made, and the few dialog-manager calls a host procedure makes.
-// The shell recorder has one implementation for the headless manager, one for SHELL32 under Wine.
+// The shell requests the module made, as the dialog tests see them: one recorder for the headless
+// manager, one for SHELL32 under Wine.
 #pragma once
 
 #include <string>
@@ -9,8 +8,6 @@
 #include "platform/win32_types.h"
 
 namespace testplatform {
-
-RECT desktopRect();  // screen coordinates of the desktop window
 
 struct ShellRequest {
     std::string file;     // the text handed to the shell
@@ -27,11 +24,5 @@ public:
     ShellRecorder& operator=(const ShellRecorder&) = delete;
     std::vector<ShellRequest> requests() const;
 };
-
-// Dialog-manager calls for a host procedure of the test's own.
-LRESULT sendItemMessage(HWND dialog, int id, UINT message, WPARAM wordParam, LPARAM longParam);
-void setItemText(HWND dialog, int id, const char* text);
-std::string itemText(HWND dialog, int id);
-void endDialog(HWND dialog, INT_PTR result);
 
 }  // namespace testplatform

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "module/UIResource.h"
+#include "platform/dialog_host.h"
 #include "tests/dialogs/dialog_test_platform.h"
 #include "tests/support/scripted_user.h"
 
@@ -61,23 +62,15 @@ TEST(ExitDialog, PendingTitleIsConsumedByTheDialogThatShowsIt) {
     EXPECT_EQ(UI::createExitApplicationDialog("", nullptr), 1);
 }
 
+// A null link after a real one must not reopen the earlier link.
 TEST(ExitDialog, EmptyOrNullLinkEndsWithOneWithoutTheShell) {
     testplatform::ShellRecorder shell;
     scripted::User user;
-    user.then([](scripted::Dialog& dialog) { dialog.click(IDOK); });
-    user.then([](scripted::Dialog& dialog) { dialog.click(IDOK); });
-    EXPECT_EQ(UI::createExitApplicationDialog("t", ""), 1);
-    EXPECT_EQ(UI::createExitApplicationDialog("t", nullptr), 1);
-    EXPECT_TRUE(shell.requests().empty());
-}
-
-// A null link after a real one must not reopen the earlier link.
-TEST(ExitDialog, NullLinkForgetsTheEarlierLink) {
-    testplatform::ShellRecorder shell;
-    scripted::User user;
     user.then([](scripted::Dialog& dialog) { dialog.click(IDCANCEL); });
-    user.then([](scripted::Dialog& dialog) { dialog.click(IDOK); });
+    for (int i = 0; i < 3; ++i) user.then([](scripted::Dialog& dialog) { dialog.click(IDOK); });
     EXPECT_EQ(UI::createExitApplicationDialog(nullptr, "http://example.com/old"), 0);
+    EXPECT_EQ(UI::createExitApplicationDialog("t", nullptr), 1);
+    EXPECT_EQ(UI::createExitApplicationDialog("t", ""), 1);
     EXPECT_EQ(UI::createExitApplicationDialog(nullptr, nullptr), 1);
     EXPECT_TRUE(shell.requests().empty());
 }
@@ -99,7 +92,8 @@ TEST(ExitDialog, LinkIsCutToItsFirst255Characters) {
 // Centred with each half truncated: x = (D.left + D.right) / 2 - w / 2, the same for y. Halving
 // the difference instead would move a dialog of odd width by a pixel (Wine's, 475 pixels wide).
 TEST(ExitDialog, IsCentredOnTheDesktop) {
-    RECT desktop = testplatform::desktopRect();
+    RECT desktop{};
+    DialogHost::getWindowRect(DialogHost::getDesktopWindow(), &desktop);
     RECT shown{};
     scripted::User user;
     user.then([&shown](scripted::Dialog& dialog) {

@@ -85,36 +85,23 @@ TEST(Rename, HasNoCloseBox) {
     EXPECT_EQ(user.dialogsAbandoned(), 1);
 }
 
-TEST(Rename, LongNameIsCutToTheBufferWithATerminator) {
-    GuardedBuffer buffer;
-    scripted::User user;
-    user.then(typeAndPressOk("ABCDEFGHIJKLMNOPQRST"));  // 20 characters into a buffer of 8
-    EXPECT_EQ(UI::rename(nullptr, "x", buffer.bytes, 8, -1, -1), 1);
-    EXPECT_STREQ(buffer.bytes, "ABCDEFG");
-    EXPECT_TRUE(buffer.untouchedFrom(8));
-}
-
-TEST(Rename, BufferOfOneByteReceivesOnlyTheTerminator) {
-    GuardedBuffer buffer;
-    scripted::User user;
-    user.then(typeAndPressOk("Name"));
-    EXPECT_EQ(UI::rename(nullptr, "x", buffer.bytes, 1, -1, -1), 1);
-    EXPECT_EQ(buffer.bytes[0], '\0');
-    EXPECT_TRUE(buffer.untouchedFrom(1));
-}
-
-TEST(Rename, NoUsableBufferLeavesMemoryAloneButStillRunsTheDialog) {
-    GuardedBuffer buffer;
-    scripted::User user;
-    user.then(typeAndPressOk("Name"));
-    user.then(typeAndPressOk("Name"));
-    user.then(typeAndPressOk("Name"));
-    user.then([](scripted::Dialog& dialog) { dialog.click(IDCANCEL); });
-    EXPECT_EQ(UI::rename(nullptr, "x", buffer.bytes, 0, -1, -1), 1);
-    EXPECT_EQ(UI::rename(nullptr, "x", buffer.bytes, -20, -1, -1), 1);
-    EXPECT_EQ(UI::rename(nullptr, "x", nullptr, 32, -1, -1), 1);
-    EXPECT_EQ(UI::rename(nullptr, "x", nullptr, 0, -1, -1), 0);
-    EXPECT_TRUE(buffer.untouchedFrom(0));
+// The typed name is cut to size - 1 characters and a NUL, and nothing past the size is written;
+// without a usable buffer the dialog still runs and writes nothing.
+TEST(Rename, TypedNameIsCutToTheBufferAndNothingBeyondItIsWritten) {
+    const struct {
+        int size;
+        bool nullBuffer;
+        const char* stored;  // null: nothing written
+    } cases[] = {{8, false, "ABCDEFG"}, {1, false, ""}, {0, false, nullptr}, {-20, false, nullptr}, {32, true, nullptr}};
+    for (const auto& each : cases) {
+        SCOPED_TRACE(each.size);
+        GuardedBuffer buffer;
+        scripted::User user;
+        user.then(typeAndPressOk("ABCDEFGHIJKLMNOPQRST"));  // 20 characters
+        EXPECT_EQ(UI::rename(nullptr, "x", each.nullBuffer ? nullptr : buffer.bytes, each.size, -1, -1), 1);
+        EXPECT_STREQ(each.stored != nullptr ? buffer.bytes : nullptr, each.stored);
+        EXPECT_TRUE(buffer.untouchedFrom(each.stored != nullptr ? each.size : 0));
+    }
 }
 
 TEST(Rename, NullOldNameShowsAnEmptyName) {

@@ -19,7 +19,7 @@ RECT rectOf(HWND window) {
     return rect;
 }
 
-TEST(DialogScenarios, TitleAndStaticTextsChangeWithoutNotifications) {
+TEST(DialogScenarios, TitleAndStaticTextsChangeWithoutNotificationsAndStylesStay) {
     DialogRun run;
     run.onInit = [](HWND dialog) {
         EXPECT_EQ(scenario::textOf(dialog, IDC_LABEL), "Label");
@@ -33,6 +33,13 @@ TEST(DialogScenarios, TitleAndStaticTextsChangeWithoutNotifications) {
         EXPECT_EQ(dialog.text(0), "A New Title");
         EXPECT_EQ(dialog.text(IDC_LABEL), "Changed");
         EXPECT_EQ(dialog.text(999), "");
+        // Controls keep their template styles.
+        DWORD child = WS_CHILD | WS_VISIBLE;
+        EXPECT_EQ(dialog.style(IDC_NUMBER) & (child | WS_TABSTOP | ES_NUMBER), child | WS_TABSTOP | ES_NUMBER);
+        EXPECT_EQ(dialog.style(IDC_TEXT) & ES_NUMBER, 0u);
+        EXPECT_EQ(dialog.style(IDOK) & BS_TYPEMASK, DWORD(BS_DEFPUSHBUTTON));
+        EXPECT_EQ(dialog.style(IDCANCEL) & BS_TYPEMASK, DWORD(BS_PUSHBUTTON));
+        EXPECT_EQ(dialog.style(999), 0u);
         dialog.click(IDCANCEL);
     });
     EXPECT_EQ(scenario::runDialog(IDD_EDITS, run), 0);
@@ -93,21 +100,6 @@ TEST(DialogScenarios, APositionedDialogIsShownWhereItWasMoved) {
         dialog.pressEscape();
     });
     EXPECT_EQ(scenario::runDialog(IDD_BUTTONS, run), 0);
-}
-
-TEST(DialogScenarios, ControlsKeepTheirTemplateStyles) {
-    DialogRun run;
-    scripted::User user;
-    user.then([](scripted::Dialog& dialog) {
-        DWORD child = WS_CHILD | WS_VISIBLE;
-        EXPECT_EQ(dialog.style(IDC_NUMBER) & (child | WS_TABSTOP | ES_NUMBER), child | WS_TABSTOP | ES_NUMBER);
-        EXPECT_EQ(dialog.style(IDC_TEXT) & ES_NUMBER, 0u);
-        EXPECT_EQ(dialog.style(IDOK) & BS_TYPEMASK, DWORD(BS_DEFPUSHBUTTON));
-        EXPECT_EQ(dialog.style(IDCANCEL) & BS_TYPEMASK, DWORD(BS_PUSHBUTTON));
-        EXPECT_EQ(dialog.style(999), 0u);
-        dialog.pressEscape();
-    });
-    EXPECT_EQ(scenario::runDialog(IDD_EDITS, run), 0);
 }
 
 TEST(DialogScenarios, SetFocusReturnsThePreviousControlAndSendsFocusNotifications) {
@@ -178,19 +170,6 @@ TEST(DialogScenarios, ADialogOpenedFromAProcedureTakesTheNextScriptAndReturnsIts
                                          command(IDC_TEXT, EN_UPDATE), command(IDC_TEXT, EN_CHANGE),
                                          command(IDOK, BN_CLICKED), command(IDC_TEXT, EN_KILLFOCUS)};
     EXPECT_EQ(inner.log, expected);
-}
-
-TEST(DialogScenarios, ADialogEndedDuringInitReturnsItsResultWithoutTheUser) {
-    DialogRun run;
-    run.onInit = [](HWND dialog) {
-        DialogHost::endDialog(dialog, 7);
-        return FALSE;
-    };
-    scripted::User user;
-    user.then([](scripted::Dialog& dialog) { dialog.pressEnter(); });
-    EXPECT_EQ(scenario::runDialog(IDD_BUTTONS, run), 7);
-    EXPECT_EQ(user.dialogsOpened(), 0);
-    EXPECT_EQ(user.scriptsLeft(), 1);
 }
 
 TEST(DialogScenarios, AMissingTemplateCannotBeCreated) {

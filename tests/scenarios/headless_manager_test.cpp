@@ -2,42 +2,14 @@
 // interface for tests and tools, and its answers to bad templates, modules and users.
 #include <gtest/gtest.h>
 
-#include <cstring>
 
 #include "platform/headless/headless_support.h"
 #include "tests/scenarios/scenario_support.h"
+#include "tests/support/res_bytes.h"
 
 namespace {
 
 using scenario::DialogRun;
-
-// A .res image holding one RT_DIALOG resource with the given bytes.
-std::vector<uint8_t> resImageWithDialog(WORD id, const std::vector<uint8_t>& data) {
-    std::vector<uint8_t> image(32, 0);  // the empty leading entry
-    image[4] = 32;
-    auto put16 = [&image](uint16_t value) {
-        image.push_back(static_cast<uint8_t>(value));
-        image.push_back(static_cast<uint8_t>(value >> 8));
-    };
-    auto put32 = [&put16](uint32_t value) {
-        put16(static_cast<uint16_t>(value));
-        put16(static_cast<uint16_t>(value >> 16));
-    };
-    put32(static_cast<uint32_t>(data.size()));
-    put32(32);  // header size
-    put16(0xFFFF);
-    put16(5);  // RT_DIALOG
-    put16(0xFFFF);
-    put16(id);
-    put32(0);
-    put16(0x1030);
-    put16(0x409);
-    put32(0);
-    put32(0);
-    image.insert(image.end(), data.begin(), data.end());
-    while (image.size() % 4 != 0) image.push_back(0);
-    return image;
-}
 
 // A user who never does anything: the manager gives the dialog up after 1000 idle calls.
 void idleUser(HWND, void* calls) { ++*static_cast<int*>(calls); }
@@ -49,7 +21,9 @@ TEST(HeadlessManager, DialogsCannotRunWithoutAUserOrFromBadTemplatesAndModules) 
 
     scripted::User user;
     std::vector<uint8_t> truncated = {0xC0, 0x00, 0xC8, 0x80, 0, 0, 0, 0, 3, 0};  // header cut short
-    std::vector<uint8_t> image = resImageWithDialog(7, truncated);
+    std::vector<uint8_t> image = resbytes::resEntry(0, 0, {});
+    std::vector<uint8_t> entry = resbytes::resEntry(5, 7, truncated);
+    image.insert(image.end(), entry.begin(), entry.end());
     HINSTANCE module = headless::registerResourceModule(image.data(), image.size());
     ASSERT_NE(module, nullptr);
     EXPECT_EQ(DialogHost::dialogBoxParam(module, 7, nullptr, nullptr, 0), -1);
@@ -168,19 +142,6 @@ TEST(HeadlessManager, SnapshotsShowTheDialogAsTheUserLeftIt) {
     headless::DialogSnapshot none;
     EXPECT_FALSE(headless::snapshotDialog(nullptr, none));
     EXPECT_FALSE(headless::snapshotDialog(seen.handle, none));  // destroyed by now
-}
-
-TEST(HeadlessManager, ShellRequestsAreRecordedNotOpened) {
-    headless::clearShellRequests();
-    DialogHost::shellOpen("http://example.invalid/", SW_SHOWMAXIMIZED);
-    DialogHost::shellOpen(nullptr, SW_SHOWNORMAL);
-    std::vector<headless::ShellRequest> requests = headless::shellRequests();
-    ASSERT_EQ(requests.size(), 2u);
-    EXPECT_EQ(requests[0].file, "http://example.invalid/");
-    EXPECT_EQ(requests[0].showCommand, SW_SHOWMAXIMIZED);
-    EXPECT_EQ(requests[1].file, "");
-    headless::clearShellRequests();
-    EXPECT_TRUE(headless::shellRequests().empty());
 }
 
 TEST(HeadlessManager, WindowQueriesAnswerBadHandlesWithNothing) {

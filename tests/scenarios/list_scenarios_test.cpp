@@ -107,6 +107,7 @@ TEST(ListScenarios, ClicksReportFocusSelectionAndDoubleClicksOnlyWithLbsNotify) 
     EXPECT_EQ(run.log, expected);
 }
 
+// Clicking the selected item again reports a selection change again.
 TEST(ListScenarios, ClickingAnItemBelowTheVisiblePartScrollsToItFirst) {
     DialogRun run;
     run.onInit = [](HWND dialog) {
@@ -119,6 +120,7 @@ TEST(ListScenarios, ClickingAnItemBelowTheVisiblePartScrollsToItFirst) {
     scripted::User user;
     user.then([](scripted::Dialog& dialog) {
         dialog.clickListItem(IDC_UNSORTED, 35);
+        dialog.clickListItem(IDC_UNSORTED, 35);
         EXPECT_EQ(dialog.listSelection(IDC_UNSORTED), 35);
         EXPECT_EQ(dialog.listItemData(IDC_UNSORTED, 35), 350);
         dialog.clickListItem(IDC_UNSORTED, 0);
@@ -127,7 +129,8 @@ TEST(ListScenarios, ClickingAnItemBelowTheVisiblePartScrollsToItFirst) {
     });
     EXPECT_EQ(scenario::runDialog(IDD_LISTS, run), 1);
     std::vector<std::string> expected = {init(IDC_SORTED), command(IDC_UNSORTED, LBN_SELCHANGE),
-                                         command(IDC_UNSORTED, LBN_SELCHANGE), command(IDOK, BN_CLICKED)};
+                                         command(IDC_UNSORTED, LBN_SELCHANGE), command(IDC_UNSORTED, LBN_SELCHANGE),
+                                         command(IDOK, BN_CLICKED)};
     EXPECT_EQ(scenario::withoutFocusNotes(run.log), expected);
 }
 

@@ -68,6 +68,12 @@ INT_PTR runDialog(int templateId, DialogRun& run, HWND owner) {
                                       reinterpret_cast<LPARAM>(&run));
 }
 
+INT_PTR play(int templateId, DialogRun& run, scripted::Script script) {
+    scripted::User user;
+    user.then(std::move(script));
+    return runDialog(templateId, run);
+}
+
 std::string init(int focusId) { return "init, focus offered to " + std::to_string(focusId); }
 
 std::string command(int id, int code) { return "command " + std::to_string(id) + " " + std::to_string(code); }
@@ -75,6 +81,12 @@ std::string command(int id, int code) { return "command " + std::to_string(id) +
 std::string commandWithoutControl(int id, int code) { return command(id, code) + " without control"; }
 
 std::string close() { return "close"; }
+
+Log changes(int id, int count, int update, int change) {
+    Log log;
+    for (int i = 0; i < count; ++i) log.insert(log.end(), {command(id, update), command(id, change)});
+    return log;
+}
 
 // Focus codes by the class of the control that sends them (the numbers overlap across classes).
 bool isFocusNotification(int id, int code) {
@@ -84,8 +96,8 @@ bool isFocusNotification(int id, int code) {
     return false;
 }
 
-std::vector<std::string> withoutFocusNotes(const std::vector<std::string>& log) {
-    std::vector<std::string> kept;
+Log withoutFocusNotes(const Log& log) {
+    Log kept;
     for (const std::string& entry : log) {
         int id = 0, code = 0;
         bool isCommand = std::sscanf(entry.c_str(), "command %d %d", &id, &code) == 2;

@@ -13,6 +13,8 @@
 
 namespace scenario {
 
+using Log = std::vector<std::string>;
+
 // The test program's own templates: the executable's resources on Windows, a registered module on
 // Linux.
 HINSTANCE testModule();
@@ -33,15 +35,19 @@ struct DialogRun {
 
 // Runs template `templateId` with the recording procedure.
 INT_PTR runDialog(int templateId, DialogRun& run, HWND owner = nullptr);
+// ... with a scripted user attached for the run, who plays `script` in the dialog.
+INT_PTR play(int templateId, DialogRun& run, scripted::Script script);
 
 // Log entries, as the recorder writes them.
 std::string init(int focusId);                 // WM_INITDIALOG with the control it proposes for focus
 std::string command(int id, int code);         // WM_COMMAND from control `id` (its handle as lParam)
 std::string commandWithoutControl(int id, int code);  // ... with a null lParam
 std::string close();                           // WM_CLOSE
+// `count` changes of edit-like control `id`: each an update then a change notification.
+Log changes(int id, int count, int update = EN_UPDATE, int change = EN_CHANGE);
 
 // The log without the focus notifications (EN_SETFOCUS, LBN_SETFOCUS, ... and their KILLFOCUS).
-std::vector<std::string> withoutFocusNotes(const std::vector<std::string>& log);
+Log withoutFocusNotes(const Log& log);
 
 std::string textOf(HWND dialog, int id);
 

@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "module/UIResource.h"
+#include "tests/support/res_bytes.h"
 #include "tools/inspector/inspector.h"
 #include "tools/render/image.h"
 
@@ -37,23 +38,6 @@ std::vector<uint8_t> readFile(const std::string& path) {
 void writeFile(const std::string& path, const std::vector<uint8_t>& bytes) {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
-// One .res entry with integer type and name, as windres lays it out.
-std::vector<uint8_t> resEntry(uint16_t type, uint16_t name, const std::vector<uint8_t>& data) {
-    auto u32 = [](std::vector<uint8_t>& v, uint32_t x) { for (int i = 0; i < 4; ++i) v.push_back((x >> (8 * i)) & 0xFF); };
-    std::vector<uint8_t> entry;
-    u32(entry, static_cast<uint32_t>(data.size()));
-    u32(entry, 32);
-    u32(entry, 0xFFFFu | (static_cast<uint32_t>(type) << 16));
-    u32(entry, 0xFFFFu | (static_cast<uint32_t>(name) << 16));
-    u32(entry, 0);                                  // data version
-    u32(entry, 0x1030u | (0x409u << 16));           // memory flags, language
-    u32(entry, 0);                                  // version
-    u32(entry, 0);                                  // characteristics
-    entry.insert(entry.end(), data.begin(), data.end());
-    while (entry.size() % 4) entry.push_back(0);
-    return entry;
 }
 
 bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
@@ -219,7 +203,7 @@ TEST(InspectorOnResFile, UnreadableAndMalformedFilesFailWithTheFileNamed) {
     Outcome truncated = inspect({"--res", scratch("truncated.res"), "list"});
     EXPECT_EQ(truncated.status, 1);
     EXPECT_TRUE(contains(truncated.err, "truncated.res: not a compiled resource file")) << truncated.err;
-    writeFile(scratch("bad_dialog.res"), resEntry(5, 3, {0xC0, 0x00, 0xC8}));
+    writeFile(scratch("bad_dialog.res"), resbytes::resEntry(5, 3, {0xC0, 0x00, 0xC8}));
     Outcome badDialog = inspect({"--res", scratch("bad_dialog.res"), "show", "3"});
     EXPECT_EQ(badDialog.status, 1);
     EXPECT_TRUE(contains(badDialog.err, "DIALOG 3 is malformed")) << badDialog.err;
