@@ -8,11 +8,9 @@
 #include <limits>
 #include <string>
 
-#include "mesh_editor/snapshot_allocator.h"
 #include "module/UIResource.h"
 #include "resources/resource_ids.h"
 #include "tests/mesh_editor/mesh_host.h"
-#include "tests/support/scripted_user.h"
 
 namespace {
 
@@ -22,12 +20,7 @@ using meshtest::imageOf;
 using meshtest::runEditor;
 using scripted::Dialog;
 
-class MeshEditorBadInput : public ::testing::Test {
-protected:
-    void SetUp() override { meshtest::resetHostLog(); }
-    void TearDown() override { setMeshSnapshotAllocator(nullptr); }
-    scripted::User user;
-};
+using MeshEditorBadInput = meshtest::EditorTest;
 
 // Allocations counted from 1; the one numbered failingAllocation fails.
 int allocationsSeen = 0;

@@ -17,7 +17,7 @@
 
 namespace {
 
-using meshtest::AnimationSpec;
+using meshtest::AnimationSetup;
 using meshtest::HostMesh;
 using scripted::Dialog;
 
@@ -103,11 +103,11 @@ private:
 };
 
 HostMesh randomMesh(std::mt19937& random) {
-    std::vector<AnimationSpec> specs(random() % 6);
-    for (AnimationSpec& spec : specs) {
-        spec = {kNames[random() % 8], int32_t(random() % 2000) - 100, uint32_t(random())};
+    std::vector<AnimationSetup> animations(random() % 6);
+    for (AnimationSetup& animation : animations) {
+        animation = {kNames[random() % 8], int32_t(random() % 2000) - 100, uint32_t(random())};
     }
-    HostMesh host(specs);
+    HostMesh host(animations);
     Mesh& mesh = host.mesh();
     mesh.MeshFlags = uint32_t(random());
     for (float& lod : mesh.lodRange) lod = float(int(random() % 200001) - 100000) / 8.0f;

@@ -18,7 +18,7 @@ HostLog log;
 
 }  // namespace
 
-HostMesh::HostMesh(const std::vector<AnimationSpec>& animations)
+HostMesh::HostMesh(const std::vector<AnimationSetup>& animations)
     : mesh_(new Mesh{}), animations_(new MeshAnimation[animations.size()]{}), count_(int(animations.size())) {
     for (int i = 0; i < count_; ++i) {
         MeshAnimation& animation = animations_[i];

@@ -7,11 +7,15 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
+#include "mesh_editor/snapshot_allocator.h"
 #include "module/UIResource.h"
+#include "tests/support/scripted_user.h"
 
 namespace meshtest {
 
-struct AnimationSpec {
+struct AnimationSetup {
     std::string name;
     int32_t speed;
     uint32_t flags;
@@ -20,7 +24,7 @@ struct AnimationSpec {
 // A host mesh with its animation array, both owned here.
 class HostMesh {
 public:
-    explicit HostMesh(const std::vector<AnimationSpec>& animations = {});
+    explicit HostMesh(const std::vector<AnimationSetup>& animations = {});
     Mesh& mesh() { return *mesh_; }
     MeshAnimation& animation(int index) { return animations_[index]; }
     int animationCount() const { return count_; }
@@ -63,5 +67,13 @@ std::unique_ptr<Material> makeMaterial(const std::string& name);
 
 // Runs the editor on `host` with the recording callbacks and the given tag.
 long runEditor(HostMesh& host, short tag = 7);
+
+// A fresh host log and a scripted user for each test; the snapshot allocator restored after it.
+class EditorTest : public ::testing::Test {
+protected:
+    void SetUp() override { resetHostLog(); }
+    void TearDown() override { setMeshSnapshotAllocator(nullptr); }
+    scripted::User user;
+};
 
 }  // namespace meshtest
