@@ -46,12 +46,6 @@ TEST(ResourceAccess, EveryCatalogueEntryThroughIntegerIdsTwiceWithTheSamePointer
     }
 }
 
-TEST(ResourceAccess, DataResourcesHaveTheirFixedSizes) {
-    EXPECT_EQ(request(getResourceStringFromInt(107), "FONTDATA").size, 262188);
-    EXPECT_EQ(request(getResourceStringFromInt(108), "FONTSIZE").size, 256);
-    EXPECT_EQ(request(getResourceStringFromInt(111), "MOUSE_POINTER_TEXTURE").size, 4140);
-}
-
 // Names and types given as strings: any letter case, and "#107" for the integer id 107.
 TEST(ResourceAccess, StringNamesAndTypesReachTheSameBytes) {
     Answer byIds = request(getResourceStringFromInt(107), "FONTDATA");
@@ -100,39 +94,27 @@ TEST(ResourceAccess, WhatTheModuleDoesNotHoldGivesZeroAndNull) {
 }
 
 TEST(ResourceAccess, NullArgumentsGiveZeroAndStoreNullOrNothing) {
-    char* data = kUnset;
-    EXPECT_EQ(getResourceData(nullptr, "FONTDATA", &data), 0);
-    EXPECT_EQ(data, nullptr);
-    data = kUnset;
-    EXPECT_EQ(getResourceData(getResourceStringFromInt(107), nullptr, &data), 0);
-    EXPECT_EQ(data, nullptr);
-    data = kUnset;
-    EXPECT_EQ(getResourceData(nullptr, nullptr, &data), 0);
-    EXPECT_EQ(data, nullptr);
+    const char* const names[] = {nullptr, getResourceStringFromInt(107), nullptr};
+    const char* const types[] = {"FONTDATA", nullptr, nullptr};
+    for (int i = 0; i < 3; ++i) {
+        char* data = kUnset;
+        EXPECT_EQ(getResourceData(names[i], types[i], &data), 0) << i;
+        EXPECT_EQ(data, nullptr) << i;
+    }
     EXPECT_EQ(getResourceData(getResourceStringFromInt(107), "FONTDATA", nullptr), 0);
     EXPECT_EQ(getResourceData(nullptr, nullptr, nullptr), 0);
 }
 
-TEST(ResourceAccess, ResourceStringFromIntIsTheZeroExtendedId) {
-    EXPECT_EQ(reinterpret_cast<uintptr_t>(getResourceStringFromInt(107)), 107u);
-    EXPECT_EQ(reinterpret_cast<uintptr_t>(getResourceStringFromInt(0)), 0u);
-    EXPECT_EQ(reinterpret_cast<uintptr_t>(getResourceStringFromInt(40006)), 40006u);
-    EXPECT_EQ(reinterpret_cast<uintptr_t>(getResourceStringFromInt(0xFFFF)), 0xFFFFu);
-}
-
 TEST(ModuleExports, StatelessExportsAnswerAsDocumented) {
+    for (unsigned id : {107u, 0u, 40006u, 0xFFFFu})  // the zero-extended id, as MAKEINTRESOURCE makes it
+        EXPECT_EQ(reinterpret_cast<uintptr_t>(getResourceStringFromInt(static_cast<uint16_t>(id))), id);
     EXPECT_EQ(fnUIResource(), 42);
     EXPECT_EQ(nUIResource, 0);
     EXPECT_NE(getUIResourceAppInstance(), nullptr) << "the module entry did not run";
     EXPECT_EQ(getUIResourceAppInstance(), getUIResourceAppInstance());
-}
-
-TEST(ModuleExports, CopyAssignmentsReturnTheObject) {
-    CUIResource first;
-    CUIResource second;
+    CUIResource first, second;
     EXPECT_EQ(&(first = second), &first);
-    UI one;
-    UI other;
+    UI one, other;
     EXPECT_EQ(&(one = other), &one);
 }
 
