@@ -66,6 +66,32 @@ LPARAM pointParam(const RECT& rect) {
     return MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
 }
 
+// The item is scrolled into view first, as a person would, then pressed and released at its middle
+// (and pressed again for a double click). A position the list does not hold is not clicked.
+void pressListItem(HWND dialog, int listId, int index, bool twice) {
+    HWND list = DialogHost::getDlgItem(dialog, listId);
+    if (list == nullptr || index < 0 || index >= DialogHost::sendMessage(list, LB_GETCOUNT, 0, 0)) return;
+    RECT item{};
+    DialogHost::sendMessage(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    if (item.top < 0 || item.bottom > platform::clientRect(list).bottom) {
+        DialogHost::sendMessage(list, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
+        DialogHost::sendMessage(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    }
+    DialogHost::sendMessage(list, WM_LBUTTONDOWN, MK_LBUTTON, pointParam(item));
+    DialogHost::sendMessage(list, WM_LBUTTONUP, 0, pointParam(item));
+    if (!twice) return;
+    DialogHost::sendMessage(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    DialogHost::sendMessage(list, WM_LBUTTONDBLCLK, MK_LBUTTON, pointParam(item));
+    DialogHost::sendMessage(list, WM_LBUTTONUP, 0, pointParam(item));
+}
+
+// Keys go to the focused window, as the keyboard sends them, or to the dialog when nothing of it
+// has the focus.
+void pressKey(HWND dialog, WPARAM key) {
+    HWND target = platform::controlOf(platform::focus(), dialog) != nullptr ? platform::focus() : dialog;
+    platform::post(target, WM_KEYDOWN, key, 1);
+}
+
 }  // namespace
 
 User::User() : state_(new State) {
@@ -103,19 +129,7 @@ void Dialog::type(int id, const std::string& text) {
     for (char key : text) DialogHost::sendMessage(field, WM_CHAR, static_cast<unsigned char>(key), 1);
 }
 
-// The item is scrolled into view first, as a person would, then pressed and released at its middle.
-void Dialog::clickListItem(int listId, int index) {
-    HWND list = DialogHost::getDlgItem(handle_, listId);
-    if (list == nullptr || index < 0 || index >= DialogHost::sendMessage(list, LB_GETCOUNT, 0, 0)) return;
-    RECT item{};
-    DialogHost::sendMessage(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
-    if (item.top < 0 || item.bottom > platform::clientRect(list).bottom) {
-        DialogHost::sendMessage(list, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
-        DialogHost::sendMessage(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
-    }
-    DialogHost::sendMessage(list, WM_LBUTTONDOWN, MK_LBUTTON, pointParam(item));
-    DialogHost::sendMessage(list, WM_LBUTTONUP, 0, pointParam(item));
-}
+void Dialog::clickListItem(int listId, int index) { pressListItem(handle_, listId, index, false); }
 
 void Dialog::clickListItem(int listId, const std::string& text) {
     std::vector<std::string> items = listItems(listId);
@@ -127,27 +141,11 @@ void Dialog::clickListItem(int listId, const std::string& text) {
     }
 }
 
-void Dialog::doubleClickListItem(int listId, int index) {
-    clickListItem(listId, index);
-    HWND list = DialogHost::getDlgItem(handle_, listId);
-    if (list == nullptr || index < 0 || index >= DialogHost::sendMessage(list, LB_GETCOUNT, 0, 0)) return;
-    RECT item{};
-    DialogHost::sendMessage(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
-    DialogHost::sendMessage(list, WM_LBUTTONDBLCLK, MK_LBUTTON, pointParam(item));
-    DialogHost::sendMessage(list, WM_LBUTTONUP, 0, pointParam(item));
-}
+void Dialog::doubleClickListItem(int listId, int index) { pressListItem(handle_, listId, index, true); }
 
-// Keys go to the focused window, as the keyboard sends them, or to the dialog when nothing of it
-// has the focus.
-void Dialog::pressEnter() {
-    HWND target = platform::controlOf(platform::focus(), handle_) != nullptr ? platform::focus() : handle_;
-    platform::post(target, WM_KEYDOWN, VK_RETURN, 1);
-}
+void Dialog::pressEnter() { pressKey(handle_, VK_RETURN); }
 
-void Dialog::pressEscape() {
-    HWND target = platform::controlOf(platform::focus(), handle_) != nullptr ? platform::focus() : handle_;
-    platform::post(target, WM_KEYDOWN, VK_ESCAPE, 1);
-}
+void Dialog::pressEscape() { pressKey(handle_, VK_ESCAPE); }
 
 void Dialog::closeBox() {
     if (hasCloseBox()) platform::post(handle_, WM_SYSCOMMAND, SC_CLOSE, 0);
