@@ -2,9 +2,6 @@
 // positions and texts, and a clear message with the line number for every bad line.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "tools/demo/demo_script.h"
 
 namespace {
@@ -17,13 +14,6 @@ std::string parseError(const std::string& text) {
     std::string error;
     EXPECT_FALSE(demo::parseDemoScript(text, script, error)) << text;
     return error;
-}
-
-std::string readBundled(const std::string& name) {
-    std::ifstream file(std::string(UIRESOURCE_DEMO_SCRIPTS_DIR) + "/" + name);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
 }
 
 }  // namespace
@@ -83,14 +73,4 @@ TEST(DemoScript, BadLinesAreRefusedWithTheirLineNumber) {
     EXPECT_EQ(parseError("run exit\n  enter\n  click 1\n").rfind("line 3: nothing can follow enter", 0), 0u);
     EXPECT_EQ(parseError(""), "the script runs no step (no run line)");
     EXPECT_EQ(parseError("# only a comment\n"), "the script runs no step (no run line)");
-}
-
-TEST(DemoScript, TheBundledScriptsParse) {
-    for (const char* name : {"tour.txt", "cancel_rollback.txt"}) {
-        DemoScript script;
-        std::string error;
-        std::string text = readBundled(name);
-        ASSERT_FALSE(text.empty()) << name;
-        EXPECT_TRUE(demo::parseDemoScript(text, script, error)) << name << ": " << error;
-    }
 }

@@ -82,11 +82,3 @@ TEST(BitmapFont, RefusesAtlasesAndTablesOfTheWrongShape) {
     BitmapFont font;
     EXPECT_FALSE(font.load(nullptr, 0, nullptr, 0, error));
 }
-
-TEST(BitmapFont, ModuleFontHasTheFixedFormats) {
-    BitmapFont font;
-    std::string error;
-    ASSERT_TRUE(uitools::loadModuleFont(font, error)) << error;
-    EXPECT_EQ(font.atlas().width(), 256);
-    EXPECT_EQ(font.atlas().height(), 256);
-}

@@ -89,19 +89,6 @@ TEST(DialogPicture, EveryControlIsDrawnExactlyWhereItsRectangleSays) {
     }
 }
 
-TEST(DialogPicture, WindowIsTheClientAreaInDialogUnitsPlusFrameAndTitleBar) {
-    DialogView editMesh = moduleDialog(109);  // 425 x 404 units, 8-point font: 6 x 13 base units
-    EXPECT_EQ(editMesh.clientWidth, 638);
-    EXPECT_EQ(editMesh.clientHeight, 657);
-    uitools::WindowLayout layout = uitools::layoutWindow(editMesh);
-    EXPECT_EQ(layout.window.width(), 638 + 2 * uitools::kDialogFrameWidth);
-    EXPECT_EQ(layout.window.height(), 657 + 2 * uitools::kDialogFrameWidth + uitools::kCaptionHeight);
-    EXPECT_EQ(layout.client.top, layout.titleBar.bottom);
-    Image picture = uitools::paintDialog(editMesh, blockfont::font());
-    EXPECT_EQ(picture.width(), layout.window.width());
-    EXPECT_EQ(picture.height(), layout.window.height());
-}
-
 TEST(DialogPicture, TitleBarCarriesTheCaptionAndACloseBoxOnlyWithSystemMenu) {
     uitools::BitmapFont font = blockfont::font();
     for (int id : {101, 102}) {
