@@ -13,30 +13,7 @@
 
 namespace {
 
-constexpr INT_PTR kChecked = 0x5EED;  // what the capturing procedure ends each dialog with
-
-struct LiveControl {
-    int id = 0;
-    std::string className;
-    std::string text;
-    DWORD style = 0;
-    DWORD exStyle = 0;
-    RECT rect{};  // in the dialog's client coordinates, pixels
-    bool foundById = false;  // GetDlgItem with the table's id gives this window (ids other than -1)
-    // Lists and combo boxes only, after 100 entries were added in descending order:
-    bool scrollsWhenFull = false;  // the (drop-down) list then shows WS_VSCROLL
-    std::string firstEntry;        // the entry at position 0: the smallest if the list sorts
-    std::string typed;             // edit fields only: the text after "1.5" was typed into them
-};
-
-struct LiveDialog {
-    bool initialised = false;
-    std::string title;
-    DWORD style = 0;
-    std::vector<LiveControl> controls;  // in z-order, which is the template order
-    std::vector<RECT> expectedRects;    // the table's rectangles mapped with the dialog's own font
-    const expected::Dialog* table = nullptr;
-};
+constexpr INT_PTR kChecked = 0x5EED;  // what the checking procedure ends each dialog with
 
 std::string windowText(HWND window) {
     char text[512] = "";
@@ -44,165 +21,104 @@ std::string windowText(HWND window) {
     return text;
 }
 
-LiveControl captureControl(HWND dialog, HWND child) {
-    LiveControl control;
-    control.id = GetDlgCtrlID(child);
-    char className[64] = "";
-    GetClassNameA(child, className, sizeof className);
-    control.className = className;
-    control.text = windowText(child);
-    control.style = static_cast<DWORD>(GetWindowLongA(child, GWL_STYLE));
-    control.exStyle = static_cast<DWORD>(GetWindowLongA(child, GWL_EXSTYLE));
-    GetWindowRect(child, &control.rect);
-    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&control.rect), 2);
-    return control;
-}
-
-constexpr int kFillCount = 100;
-
-std::string fillEntry(int index) {
-    char text[16];
-    wsprintfA(text, "entry %03d", kFillCount - 1 - index);
-    return text;
-}
-
-bool hasVerticalScroll(HWND window) { return (GetWindowLongA(window, GWL_STYLE) & WS_VSCROLL) != 0; }
-
-// A list box shows its scroll bar, and with it WS_VSCROLL, only while its entries overflow; a combo
-// box hands WS_VSCROLL and CBS_SORT on to its drop-down list. Filling them shows both.
-void probeList(HWND child, LiveControl& control) {
-    bool combo = lstrcmpiA(control.className.c_str(), "ComboBox") == 0;
-    UINT add = combo ? CB_ADDSTRING : LB_ADDSTRING;
-    for (int i = 0; i < kFillCount; ++i) {
-        SendMessageA(child, add, 0, reinterpret_cast<LPARAM>(fillEntry(i).c_str()));
-    }
-    char first[32] = "";
-    SendMessageA(child, combo ? CB_GETLBTEXT : LB_GETTEXT, 0, reinterpret_cast<LPARAM>(first));
-    control.firstEntry = first;
-    COMBOBOXINFO info = {};
-    info.cbSize = sizeof info;
-    if (combo && GetComboBoxInfo(child, &info)) {
-        control.scrollsWhenFull = hasVerticalScroll(info.hwndList);
-    } else if (!combo) {
-        control.scrollsWhenFull = hasVerticalScroll(child);
-    }
-}
-
-// What a user gets typing "1.5": an ES_NUMBER field refuses the decimal point.
-void probeEdit(HWND child, LiveControl& control) {
-    for (char c : std::string("1.5")) SendMessageA(child, WM_CHAR, static_cast<unsigned char>(c), 1);
-    control.typed = windowText(child);
-}
-
-bool isList(const LiveControl& control) {
-    const char* name = control.className.c_str();
-    return lstrcmpiA(name, "ListBox") == 0 || lstrcmpiA(name, "ComboBox") == 0;
-}
-
-// Labels share the id -1, so GetDlgItem cannot tell them apart: walk the children in z-order.
-void captureDialog(HWND dialog, LiveDialog& live) {
-    live.initialised = true;
-    live.title = windowText(dialog);
-    live.style = static_cast<DWORD>(GetWindowLongA(dialog, GWL_STYLE));
-    std::vector<HWND> children;
-    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        children.push_back(child);
-        live.controls.push_back(captureControl(dialog, child));
-        if (isList(live.controls.back())) probeList(child, live.controls.back());
-        if (lstrcmpiA(live.controls.back().className.c_str(), "Edit") == 0) probeEdit(child, live.controls.back());
-    }
-    for (size_t i = 0; i < live.table->controls.size(); ++i) {
-        const expected::Control& control = live.table->controls[i];
-        // The dialog manager converts position and size each on its own, as MapDialogRect does.
-        RECT units = {control.x, control.y, control.width, control.height};
-        MapDialogRect(dialog, &units);
-        live.expectedRects.push_back({units.left, units.top, units.left + units.right, units.top + units.bottom});
-        if (i < children.size() && control.id != -1) {
-            live.controls[i].foundById = GetDlgItem(dialog, control.id) == children[i];
-        }
-    }
-}
-
-INT_PTR CALLBACK captureProcedure(HWND dialog, UINT message, WPARAM, LPARAM param) {
-    if (message != WM_INITDIALOG) return FALSE;
-    captureDialog(dialog, *reinterpret_cast<LiveDialog*>(param));
-    EndDialog(dialog, kChecked);
-    return TRUE;
-}
-
 // The window style USER32 gives a control created from a template. The dialog manager turns
 // WS_BORDER into the WS_EX_CLIENTEDGE extended style (Windows does so for every dialog it
 // creates with the 3-D look, which is all of them since Windows 95). Empty lists show no
-// WS_VSCROLL (probeList checks it comes back).
+// WS_VSCROLL (expectListBehaviour checks it comes back).
 DWORD liveStyleOf(const expected::Control& control) {
     DWORD style = control.style & ~static_cast<DWORD>(WS_BORDER);
     bool list = control.classAtom == expected::kListBox || control.classAtom == expected::kComboBox;
     return list ? style & ~static_cast<DWORD>(WS_VSCROLL) : style;
 }
 
-void expectListBehaviour(const expected::Control& want, const LiveControl& got) {
-    bool sorts = want.classAtom == expected::kListBox ? (want.style & LBS_SORT) != 0 : (want.style & CBS_SORT) != 0;
-    EXPECT_EQ(got.firstEntry, sorts ? fillEntry(kFillCount - 1) : fillEntry(0)) << (sorts ? "unsorted" : "sorted");
-    EXPECT_EQ(got.scrollsWhenFull, (want.style & WS_VSCROLL) != 0);
+// A list box shows its scroll bar, and with it WS_VSCROLL, only while its entries overflow; a combo
+// box hands WS_VSCROLL and CBS_SORT on to its drop-down list. Filling them with 100 entries in
+// descending order shows both.
+void expectListBehaviour(HWND child, const expected::Control& want) {
+    bool combo = want.classAtom == expected::kComboBox;
+    for (int i = 99; i >= 0; --i) {
+        char text[16];
+        wsprintfA(text, "entry %03d", i);
+        SendMessageA(child, combo ? CB_ADDSTRING : LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+    }
+    char first[32] = "";
+    SendMessageA(child, combo ? CB_GETLBTEXT : LB_GETTEXT, 0, reinterpret_cast<LPARAM>(first));
+    bool sorts = (want.style & (combo ? CBS_SORT : LBS_SORT)) != 0;
+    EXPECT_STREQ(first, sorts ? "entry 000" : "entry 099") << (sorts ? "unsorted" : "sorted");
+    COMBOBOXINFO info = {};
+    info.cbSize = sizeof info;
+    ASSERT_TRUE(!combo || GetComboBoxInfo(child, &info));
+    HWND list = combo ? info.hwndList : child;
+    EXPECT_EQ((GetWindowLongA(list, GWL_STYLE) & WS_VSCROLL) != 0, (want.style & WS_VSCROLL) != 0);
 }
 
-void expectLiveControl(const expected::Control& want, const LiveControl& got, bool extended) {
+void expectControl(HWND dialog, HWND child, const expected::Control& want, bool extended) {
     // A classic template stores a 16-bit id: USER32 gives a label the id 0xFFFF (65535 under
     // Wine, as GetDlgCtrlID reports it), an extended template's labels get -1.
-    if (extended) {
-        EXPECT_EQ(got.id, want.id);
-    } else {
-        EXPECT_EQ(static_cast<WORD>(got.id), static_cast<WORD>(want.id));
+    int id = GetDlgCtrlID(child);
+    EXPECT_EQ(extended ? id : static_cast<WORD>(id), extended ? want.id : static_cast<WORD>(want.id));
+    if (want.id != -1) {
+        EXPECT_EQ(GetDlgItem(dialog, want.id), child) << "GetDlgItem does not reach it";
     }
-    EXPECT_EQ(lstrcmpiA(got.className.c_str(), uires::predefinedClassName(want.classAtom)), 0)
-        << got.className;
-    EXPECT_EQ(got.style, liveStyleOf(want)) << std::hex << "0x" << got.style << " against 0x" << liveStyleOf(want);
-    EXPECT_EQ((got.exStyle & WS_EX_CLIENTEDGE) != 0, (want.style & WS_BORDER) != 0);
+    char className[64] = "";
+    GetClassNameA(child, className, sizeof className);
+    EXPECT_EQ(lstrcmpiA(className, uires::predefinedClassName(want.classAtom)), 0) << className;
+    DWORD style = static_cast<DWORD>(GetWindowLongA(child, GWL_STYLE));
+    EXPECT_EQ(style, liveStyleOf(want)) << std::hex << "0x" << style << " against 0x" << liveStyleOf(want);
+    EXPECT_EQ((GetWindowLongA(child, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) != 0, (want.style & WS_BORDER) != 0);
+    // The dialog manager converts position and size each on its own, as MapDialogRect does.
+    RECT units = {want.x, want.y, want.width, want.height}, rect{};
+    MapDialogRect(dialog, &units);
+    GetWindowRect(child, &rect);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+    EXPECT_EQ(rect.left, units.left);
+    EXPECT_EQ(rect.top, units.top);
+    EXPECT_EQ(rect.right, units.left + units.right);
+    // A closed combo box is shorter than the template's height, which includes the dropped list.
+    if (want.classAtom != expected::kComboBox) {
+        EXPECT_EQ(rect.bottom, units.top + units.bottom);
+    }
     if (want.classAtom == expected::kListBox || want.classAtom == expected::kComboBox) {
-        expectListBehaviour(want, got);
+        expectListBehaviour(child, want);
     } else {
-        EXPECT_EQ(got.text, want.caption);
+        EXPECT_EQ(windowText(child), want.caption);
     }
-    if (want.classAtom == expected::kEdit) {
-        EXPECT_EQ(got.typed, (want.style & ES_NUMBER) ? "15" : "1.5");
+    if (want.classAtom == expected::kEdit) {  // typing "1.5": an ES_NUMBER field refuses the point
+        for (char c : std::string("1.5")) SendMessageA(child, WM_CHAR, static_cast<unsigned char>(c), 1);
+        EXPECT_EQ(windowText(child), (want.style & ES_NUMBER) ? "15" : "1.5");
     }
 }
 
-void expectLiveRect(const RECT& want, const LiveControl& got, bool comboBox) {
-    EXPECT_EQ(got.rect.left, want.left);
-    EXPECT_EQ(got.rect.top, want.top);
-    EXPECT_EQ(got.rect.right, want.right);
-    // A closed combo box is shorter than the template's height, which includes the dropped list.
-    if (!comboBox) {
-        EXPECT_EQ(got.rect.bottom, want.bottom);
+// Compares the live dialog with its table during WM_INITDIALOG, then ends it.
+INT_PTR CALLBACK checkingProcedure(HWND dialog, UINT message, WPARAM, LPARAM param) {
+    if (message != WM_INITDIALOG) return FALSE;
+    const expected::Dialog& want = *reinterpret_cast<const expected::Dialog*>(param);
+    EXPECT_EQ(windowText(dialog), want.title);
+    // USER32 adds WS_CLIPSIBLINGS to every top-level window and DS_3DLOOK to every dialog; a
+    // modal dialog is not yet visible during WM_INITDIALOG.
+    DWORD style = static_cast<DWORD>(GetWindowLongA(dialog, GWL_STYLE));
+    EXPECT_EQ(style & ~static_cast<DWORD>(WS_CLIPSIBLINGS | DS_3DLOOK), want.style) << std::hex << "0x" << style;
+    // Labels share the id -1, so GetDlgItem cannot tell them apart: walk the children in z-order,
+    // which is the template order.
+    size_t count = 0;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT), ++count) {
+        if (count >= want.controls.size()) continue;
+        SCOPED_TRACE("control " + std::to_string(count + 1) + " (id " + std::to_string(want.controls[count].id) + ")");
+        expectControl(dialog, child, want.controls[count], want.extended);
     }
+    EXPECT_EQ(count, want.controls.size());
+    EndDialog(dialog, kChecked);
+    return TRUE;
 }
 
 class LiveTemplate : public testing::TestWithParam<uint16_t> {};
 
 TEST_P(LiveTemplate, OpensModallyWithTheExpectedControls) {
-    LiveDialog live;
-    live.table = expected::findDialog(GetParam());
-    ASSERT_NE(live.table, nullptr);
+    const expected::Dialog* want = expected::findDialog(GetParam());
+    ASSERT_NE(want, nullptr);
     INT_PTR result = DialogBoxParamA(getUIResourceAppInstance(), MAKEINTRESOURCEA(GetParam()), nullptr,
-                                     captureProcedure, reinterpret_cast<LPARAM>(&live));
+                                     checkingProcedure, reinterpret_cast<LPARAM>(want));
     ASSERT_EQ(result, kChecked) << "DialogBoxParamA failed, error " << GetLastError();
-    ASSERT_TRUE(live.initialised);
-    EXPECT_EQ(live.title, live.table->title);
-    // USER32 adds WS_CLIPSIBLINGS to every top-level window and DS_3DLOOK to every dialog; a
-    // modal dialog is not yet visible during WM_INITDIALOG.
-    EXPECT_EQ(live.style & ~static_cast<DWORD>(WS_CLIPSIBLINGS | DS_3DLOOK), live.table->style)
-        << std::hex << "0x" << live.style;
-    ASSERT_EQ(live.controls.size(), live.table->controls.size());
-    for (size_t i = 0; i < live.controls.size(); ++i) {
-        const expected::Control& want = live.table->controls[i];
-        SCOPED_TRACE("control " + std::to_string(i + 1) + " (id " + std::to_string(want.id) + ")");
-        expectLiveControl(want, live.controls[i], live.table->extended);
-        expectLiveRect(live.expectedRects[i], live.controls[i], want.classAtom == expected::kComboBox);
-        if (want.id != -1) {
-            EXPECT_TRUE(live.controls[i].foundById) << "GetDlgItem does not reach it";
-        }
-    }
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryTemplate, LiveTemplate, testing::Values(101, 102, 105, 109, 119, 121, 122),

@@ -42,6 +42,20 @@ void writeFile(const std::string& path, const std::vector<uint8_t>& bytes) {
 
 bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
+// A command that fails: exit status 1 and a message holding `message` on the error stream.
+void expectFailure(const std::vector<std::string>& args, const std::string& message) {
+    Outcome run = inspect(args);
+    EXPECT_EQ(run.status, 1) << args[0];
+    EXPECT_TRUE(contains(run.err, message)) << run.err;
+}
+
+uitools::Image readPicture(const std::string& path) {
+    std::vector<uint8_t> png = readFile(path);
+    uitools::Image picture;
+    EXPECT_TRUE(uitools::decodeImage(png.data(), png.size(), picture)) << path;
+    return picture;
+}
+
 }  // namespace
 
 TEST(InspectorOnModule, ListShowsEveryResourceWithTypeIdLanguageSizeAndKind) {
@@ -86,16 +100,13 @@ TEST(InspectorOnModule, ShowGivesTheMenuAndSummarisesData) {
 TEST(InspectorOnModule, RenderFontAndTextWritePicturesOfTheExpectedSize) {
     Outcome render = inspect({"render", "101", "-o", scratch("name_entry.png")});
     ASSERT_EQ(render.status, 0) << render.err;
-    std::vector<uint8_t> png = readFile(scratch("name_entry.png"));
-    uitools::Image picture;
-    ASSERT_TRUE(uitools::decodeImage(png.data(), png.size(), picture));
+    uitools::Image picture = readPicture(scratch("name_entry.png"));
     EXPECT_EQ(picture.width(), 335 + 6);   // 223 units of 6/4 pixels, rounded, and the frame
     EXPECT_EQ(picture.height(), 146 + 25); // 90 units of 13/8 pixels, the frame and the title bar
     ASSERT_EQ(inspect({"render", "109", "--scale", "2", "-o", scratch("edit_mesh.png")}).status, 0);
     ASSERT_EQ(inspect({"font", "-o", scratch("font.png")}).status, 0);
     ASSERT_EQ(inspect({"text", "A\\tB\\nC", "-o", scratch("text.png")}).status, 0);
-    png = readFile(scratch("text.png"));
-    ASSERT_TRUE(uitools::decodeImage(png.data(), png.size(), picture));
+    picture = readPicture(scratch("text.png"));
     char* advances = nullptr;
     ASSERT_EQ(getResourceData(getResourceStringFromInt(108), "FONTSIZE", &advances), 256);
     int width = static_cast<unsigned char>(advances['A']) + static_cast<unsigned char>(advances['\t']) +
@@ -115,25 +126,14 @@ TEST(InspectorOnModule, ExtractWritesTheExactBytesOrAPngOfATgaPicture) {
     EXPECT_EQ(readFile(scratch("edit_mesh.dlg")).size(), 2156u);
     Outcome png = inspect({"extract", "MOUSE_POINTER_TEXTURE", "111", "-o", scratch("pointer.PNG")});
     ASSERT_EQ(png.status, 0) << png.err;
-    std::vector<uint8_t> bytes = readFile(scratch("pointer.PNG"));
-    uitools::Image picture;
-    ASSERT_TRUE(uitools::decodeImage(bytes.data(), bytes.size(), picture));
-    EXPECT_EQ(picture.width(), 32);
-    Outcome notPicture = inspect({"extract", "DIALOG", "109", "-o", scratch("dialog.png")});
-    EXPECT_EQ(notPicture.status, 1);
-    EXPECT_TRUE(contains(notPicture.err, "not a TGA picture"));
+    EXPECT_EQ(readPicture(scratch("pointer.PNG")).width(), 32);
+    expectFailure({"extract", "DIALOG", "109", "-o", scratch("dialog.png")}, "not a TGA picture");
 }
 
 TEST(InspectorOnModule, UnknownIdsAndTypesFailWithAMessage) {
-    Outcome show = inspect({"show", "999"});
-    EXPECT_EQ(show.status, 1);
-    EXPECT_TRUE(contains(show.err, "no resource with id 999 in the module"));
-    Outcome menuAsDialog = inspect({"render", "104", "-o", scratch("menu.png")});
-    EXPECT_EQ(menuAsDialog.status, 1);
-    EXPECT_TRUE(contains(menuAsDialog.err, "no dialog template with id 104"));
-    Outcome type = inspect({"extract", "NOSUCHTYPE", "107", "-o", scratch("x.bin")});
-    EXPECT_EQ(type.status, 1);
-    EXPECT_TRUE(contains(type.err, "no resource NOSUCHTYPE 107"));
+    expectFailure({"show", "999"}, "no resource with id 999 in the module");
+    expectFailure({"render", "104", "-o", scratch("menu.png")}, "no dialog template with id 104");
+    expectFailure({"extract", "NOSUCHTYPE", "107", "-o", scratch("x.bin")}, "no resource NOSUCHTYPE 107");
     EXPECT_EQ(inspect({"extract", "FONTDATA", "70000", "-o", scratch("x.bin")}).status, 1);
 }
 
@@ -141,11 +141,8 @@ TEST(InspectorOnModule, UnwritableOutputFails) {
     std::string nowhere = scratch("no_such_folder/out.png");
     for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
              {"render", "101", "-o", nowhere}, {"font", "-o", nowhere}, {"text", "x", "-o", nowhere},
-             {"extract", "FONTDATA", "107", "-o", nowhere}, {"extract", "FONTSIZE", "108", "-o", nowhere + ".bin"}}) {
-        Outcome run = inspect(args);
-        EXPECT_EQ(run.status, 1) << args[0];
-        EXPECT_TRUE(contains(run.err, "cannot be written")) << run.err;
-    }
+             {"extract", "FONTDATA", "107", "-o", nowhere}, {"extract", "FONTSIZE", "108", "-o", nowhere + ".bin"}})
+        expectFailure(args, "cannot be written");
 }
 
 TEST(InspectorCommandLine, WrongCommandLinesAreUsageErrorsAndEveryCommandHasHelp) {
@@ -188,25 +185,17 @@ TEST(InspectorOnResFile, ListsShowsRendersAndExtractsAHostsOwnResources) {
     ASSERT_EQ(inspect({"--res", kSampleRes, "extract", "RCDATA", "sampledata", "-o", scratch("sample.bin")}).status, 0);
     std::vector<uint8_t> bytes = readFile(scratch("sample.bin"));
     EXPECT_EQ(std::string(bytes.begin(), bytes.end()), std::string("raw bytes\0", 10));
-    Outcome missing = inspect({"--res", kSampleRes, "show", "101"});
-    EXPECT_EQ(missing.status, 1);
-    EXPECT_TRUE(contains(missing.err, "no resource with id 101 in " + kSampleRes));
+    expectFailure({"--res", kSampleRes, "show", "101"}, "no resource with id 101 in " + kSampleRes);
 }
 
 TEST(InspectorOnResFile, UnreadableAndMalformedFilesFailWithTheFileNamed) {
-    Outcome absent = inspect({"--res", scratch("absent.res"), "list"});
-    EXPECT_EQ(absent.status, 1);
-    EXPECT_TRUE(contains(absent.err, "absent.res: cannot be opened for reading"));
+    expectFailure({"--res", scratch("absent.res"), "list"}, "absent.res: cannot be opened for reading");
     std::vector<uint8_t> sample = readFile(kSampleRes);
     ASSERT_GT(sample.size(), 100u);
     writeFile(scratch("truncated.res"), std::vector<uint8_t>(sample.begin(), sample.begin() + 90));
-    Outcome truncated = inspect({"--res", scratch("truncated.res"), "list"});
-    EXPECT_EQ(truncated.status, 1);
-    EXPECT_TRUE(contains(truncated.err, "truncated.res: not a compiled resource file")) << truncated.err;
+    expectFailure({"--res", scratch("truncated.res"), "list"}, "truncated.res: not a compiled resource file");
     writeFile(scratch("bad_dialog.res"), resbytes::resEntry(5, 3, {0xC0, 0x00, 0xC8}));
-    Outcome badDialog = inspect({"--res", scratch("bad_dialog.res"), "show", "3"});
-    EXPECT_EQ(badDialog.status, 1);
-    EXPECT_TRUE(contains(badDialog.err, "DIALOG 3 is malformed")) << badDialog.err;
+    expectFailure({"--res", scratch("bad_dialog.res"), "show", "3"}, "DIALOG 3 is malformed");
     EXPECT_EQ(inspect({"--res", scratch("bad_dialog.res"), "render", "3", "-o", scratch("bad.png")}).status, 1);
     Outcome listed = inspect({"--res", scratch("bad_dialog.res"), "list"});
     EXPECT_EQ(listed.status, 0);
