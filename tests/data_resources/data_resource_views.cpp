@@ -9,15 +9,19 @@
 
 namespace data_resources {
 
-Resource fetchResource(unsigned short id, const char* type) {
+namespace {
+
+Resource fetch(unsigned short id, const char* type) {
     char* data = nullptr;
     long size = getResourceData(getResourceStringFromInt(id), type, &data);
     return Resource{reinterpret_cast<const uint8_t*>(data), size};
 }
 
-Resource fontAtlas() { return fetchResource(IDR_FONT_ATLAS, "FONTDATA"); }
-Resource fontAdvances() { return fetchResource(IDR_FONT_ADVANCES, "FONTSIZE"); }
-Resource mousePointer() { return fetchResource(IDR_MOUSE_POINTER, "MOUSE_POINTER_TEXTURE"); }
+}  // namespace
+
+Resource fontAtlas() { return fetch(IDR_FONT_ATLAS, "FONTDATA"); }
+Resource fontAdvances() { return fetch(IDR_FONT_ADVANCES, "FONTSIZE"); }
+Resource mousePointer() { return fetch(IDR_MOUSE_POINTER, "MOUSE_POINTER_TEXTURE"); }
 
 bool hasTgaHeaderAndFooter(Resource resource, const uint8_t (&header)[kTgaHeaderSize]) {
     if (resource.size < kTgaHeaderSize + kTgaFooterSize) return false;

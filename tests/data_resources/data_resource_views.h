@@ -17,8 +17,7 @@ struct Resource {
     long size = 0;
 };
 
-// Fetches resource `id` of the named type through the exported getResourceData.
-Resource fetchResource(unsigned short id, const char* type);
+// Fetched through the exported getResourceData.
 Resource fontAtlas();
 Resource fontAdvances();
 Resource mousePointer();
@@ -28,20 +27,12 @@ Resource mousePointer();
 bool hasTgaHeaderAndFooter(Resource resource, const uint8_t (&header)[kTgaHeaderSize]);
 
 // A 32-bit TGA stored bottom row first, addressed as displayed: y = 0 is the top row.
-class TgaView {
-public:
-    TgaView(Resource resource, int width, int height) : resource_(resource), width_(width), height_(height) {}
-
+struct TgaView {
+    Resource resource;
+    int width, height;
     // Byte offset of pixel (x, y) within the file; its bytes are blue, green, red, alpha.
-    long pixelOffset(int x, int y) const { return kTgaHeaderSize + ((height_ - 1 - y) * width_ + x) * 4L; }
-    const uint8_t* pixel(int x, int y) const { return resource_.bytes + pixelOffset(x, y); }
-    int width() const { return width_; }
-    int height() const { return height_; }
-
-private:
-    Resource resource_;
-    int width_;
-    int height_;
+    long pixelOffset(int x, int y) const { return kTgaHeaderSize + ((height - 1 - y) * width + x) * 4L; }
+    const uint8_t* pixel(int x, int y) const { return resource.bytes + pixelOffset(x, y); }
 };
 
 // Where a glyph's ink lies, in pen coordinates: x from -1 (the column drawn in the previous
@@ -55,22 +46,18 @@ struct InkBounds {
 // previous code's cell, which stands one column left of its pen origin.
 class AtlasView {
 public:
-    explicit AtlasView(Resource atlas) : tga_(atlas, 256, 256) {}
-
-    // Alpha of pixel (x, y), 0 to 15 each, of the cell of `code`.
-    uint8_t cellAlpha(int code, int x, int y) const {
-        return tga_.pixel(kCell * (code % 16) + x, kCell * (code / 16) + y)[3];
+    explicit AtlasView(Resource atlas) : tga_{atlas, 256, 256} {}
+    // Ink (alpha 255) at pixel (x, y), 0 to 15 each, of the cell of `code`.
+    bool cellInk(int code, int x, int y) const {
+        return tga_.pixel(kCell * (code % 16) + x, kCell * (code / 16) + y)[3] == 255;
     }
-    bool cellInk(int code, int x, int y) const { return cellAlpha(code, x, y) == 255; }
     // Ink of glyph `code` at pen column x (-1 to 14) and row y.
     bool glyphInk(int code, int x, int y) const {
-        if (x >= 0) return cellInk(code, x, y);
-        return code > 0 && cellInk(code - 1, kCell - 1, y);
+        return x >= 0 ? cellInk(code, x, y) : code > 0 && cellInk(code - 1, kCell - 1, y);
     }
     InkBounds bounds(int code) const;
     // The glyph's rows from `firstRow` to `lastRow` as bit masks of pen columns -1 to 14.
     std::array<uint32_t, kCell> rows(int code, int firstRow, int lastRow) const;
-    const TgaView& tga() const { return tga_; }
 
 private:
     TgaView tga_;
