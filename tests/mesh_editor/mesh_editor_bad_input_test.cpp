@@ -108,14 +108,8 @@ TEST_F(MeshEditorBadInput, LodValuesBeyondTheIntegerRangeStopAtItsEnds) {
                            -2147483648.0f, 1e-30f, -0.0f};
     std::memcpy(host.mesh().lodRange, lods, sizeof lods);
     user.then([](Dialog& dialog) {
-        EXPECT_EQ(dialog.text(IDC_LOD_RANGE_1), "2147483647");
-        EXPECT_EQ(dialog.text(IDC_LOD_RANGE_2), "-2147483648");
-        EXPECT_EQ(dialog.text(IDC_LOD_RANGE_3), "2147483647");
-        EXPECT_EQ(dialog.text(IDC_LOD_RANGE_4), "0");
-        EXPECT_EQ(dialog.text(IDC_LOD_RANGE_5), "2147483520");
-        EXPECT_EQ(dialog.text(IDC_LOD_RANGE_6), "-2147483648");
-        EXPECT_EQ(dialog.text(IDC_LOD_RANGE_7), "0");
-        EXPECT_EQ(dialog.text(IDC_LOD_RANGE_8), "0");
+        const char* shown[8] = {"2147483647", "-2147483648", "2147483647", "0", "2147483520", "-2147483648", "0", "0"};
+        for (int i = 0; i < 8; ++i) EXPECT_EQ(dialog.text(IDC_LOD_RANGE_1 + i), shown[i]) << "LOD " << i + 1;
         dialog.click(IDOK);
     });
     EXPECT_EQ(runEditor(host), 1);
