@@ -127,53 +127,37 @@ std::string randomDigits(std::mt19937& random) {
 // One random action, done in the dialog and in the model alike.
 void randomAction(std::mt19937& random, Dialog& dialog, MeshModel& model) {
     const int animationCount = int(model.animations().size());
-    switch (random() % 8) {
-    case 0:
-    case 1: {
+    const unsigned kind = random() % 8;
+    if (kind < 2) {
         const size_t which = random() % 11;
         dialog.click(kMeshBoxes[which].id);
         model.clickMeshBox(which);
-        break;
-    }
-    case 2: {
+    } else if (kind == 2) {
         const int index = random() % 8;
         const std::string typed = randomDigits(random);
         dialog.type(IDC_LOD_RANGE_1 + index, typed);
         model.typeLod(index, typed);
-        break;
-    }
-    case 3: {
+    } else if (kind == 3) {
         const std::string typed = kSizeTexts[random() % 12];
         dialog.type(IDC_FAKE_SHADOW_SIZE, typed);
         model.typeSize(typed);
-        break;
-    }
-    case 4: {
+    } else if (kind == 4) {
         const long answer = long(random() % 200000) - 100000;
         meshtest::hostLog().chooserAnswers = {answer};
         dialog.click(IDC_FAKE_SHADOW_MATERIAL_BUTTON);
         model.chooseMaterial(answer);
-        break;
-    }
-    case 5:
-        if (animationCount > 0) {
-            const int position = random() % animationCount;
-            dialog.clickListItem(IDC_ANIMATION_LIST, position);
-            model.select(int(dialog.listItemData(IDC_ANIMATION_LIST, position)));
-        }
-        break;
-    case 6: {
+    } else if (kind == 5 && animationCount > 0) {
+        const int position = random() % animationCount;
+        dialog.clickListItem(IDC_ANIMATION_LIST, position);
+        model.select(int(dialog.listItemData(IDC_ANIMATION_LIST, position)));
+    } else if (kind == 6) {
         const std::string typed = randomDigits(random);
         dialog.type(IDC_ANIMATION_SPEED, typed);
         model.typeSpeed(typed);
-        break;
-    }
-    default: {
+    } else if (kind == 7) {
         const size_t which = random() % 5;
         dialog.click(kAnimationBoxes[which].id);
         model.clickAnimationBox(which);
-        break;
-    }
     }
 }
 
