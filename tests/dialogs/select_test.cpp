@@ -52,15 +52,17 @@ TEST(Select, OkReturnsTheLastClickedItemsData) {
         dialog.clickListItem(IDC_SELECTION_LIST, "moss");
         dialog.click(IDOK);
     });
+    // A double click selects like a click but leaves the dialog open for OK or Cancel.
     user.then([](scripted::Dialog& dialog) {
-        dialog.clickListItem(IDC_SELECTION_LIST, "Grass");
+        dialog.doubleClickListItem(IDC_SELECTION_LIST, 1);  // "Grass"
+        EXPECT_EQ(dialog.listSelection(IDC_SELECTION_LIST), 1);
         dialog.pressEnter();
     });
     EXPECT_EQ(selectMaterial(-1), 12);
     EXPECT_EQ(selectMaterial(-1), 9);
+    EXPECT_EQ(user.dialogsAbandoned(), 0);
 }
 
-// A double click selects like a click but leaves the dialog open for OK or Cancel.
 TEST(Select, CancelEscapeAndCloseBoxReturnMinusOneAfterClicks) {
     scripted::User user;
     user.then([](scripted::Dialog& dialog) {
