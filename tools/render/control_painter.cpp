@@ -83,30 +83,25 @@ void drawTick(Image& image, int left, int top) {
     for (int column = 0; column < 7; ++column) image.verticalLine(left + column, top + tops[column], top + tops[column] + 3, palette::kText);
 }
 
+// One ring of a 3D edge: top and left in one colour, bottom and right (which take the corners) in
+// the other.
+void drawRing(Image& image, const PixelRect& rect, Colour topLeft, Colour bottomRight) {
+    image.horizontalLine(rect.left, rect.right - 1, rect.top, topLeft);
+    image.verticalLine(rect.left, rect.top, rect.bottom - 1, topLeft);
+    image.horizontalLine(rect.left, rect.right, rect.bottom - 1, bottomRight);
+    image.verticalLine(rect.right - 1, rect.top, rect.bottom, bottomRight);
+}
+
 }  // namespace
 
 void drawRaisedEdge(Image& image, const PixelRect& rect) {
-    image.horizontalLine(rect.left, rect.right - 1, rect.top, palette::kFace);
-    image.verticalLine(rect.left, rect.top, rect.bottom - 1, palette::kFace);
-    image.horizontalLine(rect.left, rect.right, rect.bottom - 1, palette::kDarkShadow);
-    image.verticalLine(rect.right - 1, rect.top, rect.bottom, palette::kDarkShadow);
-    PixelRect inner = shrink(rect, 1);
-    image.horizontalLine(inner.left, inner.right - 1, inner.top, palette::kHighlight);
-    image.verticalLine(inner.left, inner.top, inner.bottom - 1, palette::kHighlight);
-    image.horizontalLine(inner.left, inner.right, inner.bottom - 1, palette::kShadow);
-    image.verticalLine(inner.right - 1, inner.top, inner.bottom, palette::kShadow);
+    drawRing(image, rect, palette::kFace, palette::kDarkShadow);
+    drawRing(image, shrink(rect, 1), palette::kHighlight, palette::kShadow);
 }
 
 void drawSunkenEdge(Image& image, const PixelRect& rect) {
-    image.horizontalLine(rect.left, rect.right - 1, rect.top, palette::kShadow);
-    image.verticalLine(rect.left, rect.top, rect.bottom - 1, palette::kShadow);
-    image.horizontalLine(rect.left, rect.right, rect.bottom - 1, palette::kHighlight);
-    image.verticalLine(rect.right - 1, rect.top, rect.bottom, palette::kHighlight);
-    PixelRect inner = shrink(rect, 1);
-    image.horizontalLine(inner.left, inner.right - 1, inner.top, palette::kDarkShadow);
-    image.verticalLine(inner.left, inner.top, inner.bottom - 1, palette::kDarkShadow);
-    image.horizontalLine(inner.left, inner.right, inner.bottom - 1, palette::kFace);
-    image.verticalLine(inner.right - 1, inner.top, inner.bottom, palette::kFace);
+    drawRing(image, rect, palette::kShadow, palette::kHighlight);
+    drawRing(image, shrink(rect, 1), palette::kDarkShadow, palette::kFace);
 }
 
 std::vector<std::string> wrapWords(const BitmapFont& font, const std::string& text, int width) {
