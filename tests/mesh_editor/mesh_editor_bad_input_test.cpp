@@ -159,4 +159,37 @@ TEST_F(MeshEditorBadInput, AnEditorOpenedFromInsideAnotherReturnsZeroAndTouchesN
     EXPECT_EQ(hostLog().applyCalls, 1);
 }
 
+// USER32 refuses an owner that is not a window before it loads the template, and answers 0, not
+// -1: to the editor that is a Cancel, so it restores a mesh nobody touched and tells no one.
+TEST_F(MeshEditorBadInput, AnOwnerThatIsNoWindowEndsLikeCancel) {
+    HostMesh host({{"Walk", 3, 1}, {"Idle", 5, 0}});
+    const meshtest::MeshImage before = imageOf(host);
+    WindowNode parent{reinterpret_cast<HWND>(0x1234)};
+    EXPECT_EQ(createMeshEditorDialog(&parent, &host.mesh(), 9, meshtest::recordApply, meshtest::answerChooser,
+                                     meshtest::findMaterial),
+              0);
+    EXPECT_EQ(user.dialogsOpened(), 0);
+    EXPECT_EQ(hostLog().applyCalls, 0);
+    EXPECT_TRUE(hostLog().lookupArguments.empty());
+    EXPECT_TRUE(imageOf(host) == before);
+    user.then([](Dialog& dialog) { dialog.click(IDOK); });  // and the editor runs normally again
+    EXPECT_EQ(runEditor(host), 1);
+}
+
+#ifndef _WIN32
+// The headless manager fails a modal dialog that no user is attached to answer, as USER32 fails a
+// dialog it cannot create (-1). The editor takes -1 as it takes OK: the host is told, and the
+// mesh, which no dialog touched, keeps its values.
+TEST(MeshEditorWithoutDialog, ADialogThatCannotBeCreatedIsReportedAndChangesNothing) {
+    meshtest::resetHostLog();
+    HostMesh host({{"Walk", 3, 1}});
+    const meshtest::MeshImage before = imageOf(host);
+    EXPECT_EQ(runEditor(host, 11), -1);
+    EXPECT_EQ(hostLog().applyCalls, 1);
+    EXPECT_EQ(hostLog().applyText, nullptr);
+    EXPECT_EQ(hostLog().applyTag, 11);
+    EXPECT_TRUE(imageOf(host) == before);
+}
+#endif
+
 }  // namespace
