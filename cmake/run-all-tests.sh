@@ -28,6 +28,10 @@ xvfb-run -a sh -c '
   export WINEPREFIX="$UIRESOURCE_WINEPREFIX" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
   [ -f "$WINEPREFIX/system.reg" ] || { /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1; wineserver -w; }
   wineserver -p
+  # The background services of Wine start here, their output going nowhere: started by the first
+  # test program instead, they would inherit the output pipe of ctest and keep it open, and ctest
+  # would wait on them for ever.
+  /usr/lib/wine/wine64 cmd /c exit >/dev/null 2>&1
   ctest --preset win64; result=$?
   wineserver -k
   exit $result' || status=1
