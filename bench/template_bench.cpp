@@ -7,7 +7,7 @@
 #include "bench/host_data.h"
 #include "module/UIResource.h"
 #include "resources/resource_ids.h"
-#include "tests/support/scripted_user.h"
+#include "platform/scripted_user/scripted_user.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 #include "module/UIResource.h"
 #include "tests/dialogs/shell_marker.h"
-#include "tests/support/scripted_user.h"
+#include "platform/scripted_user/scripted_user.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "module/UIResource.h"
 #include "platform/dialog_host.h"
 #include "tests/dialogs/dialog_test_platform.h"
-#include "tests/support/scripted_user.h"
+#include "platform/scripted_user/scripted_user.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "module/UIResource.h"
 #include "resources/resource_ids.h"
 #include "tests/mesh_editor/mesh_host.h"
-#include "tests/support/scripted_user.h"
+#include "platform/scripted_user/scripted_user.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 
 #include "mesh_editor/snapshot_allocator.h"
 #include "module/UIResource.h"
-#include "tests/support/scripted_user.h"
+#include "platform/scripted_user/scripted_user.h"
 
 namespace meshtest {
 

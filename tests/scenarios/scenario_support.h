@@ -9,7 +9,7 @@
 
 #include "platform/dialog_host.h"
 #include "tests/scenarios/scenario_ids.h"
-#include "tests/support/scripted_user.h"
+#include "platform/scripted_user/scripted_user.h"
 
 namespace scenario {
 

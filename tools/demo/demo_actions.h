@@ -1,7 +1,7 @@
 // Plays one scripted action on an open dialog through the scripted user and reports its effect.
 #pragma once
 
-#include "tests/support/scripted_user.h"
+#include "platform/scripted_user/scripted_user.h"
 #include "tools/demo/demo_script.h"
 #include "tools/demo/demo_session.h"
 

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "tests/support/scripted_user.h"
+#include "platform/scripted_user/scripted_user.h"
 #include "tools/demo/demo_actions.h"
 #include "tools/demo/demo_platform.h"
 #include "tools/demo/translator_procedure.h"

@@ -1,5 +1,5 @@
 // The scripted user's platform on Linux: the headless dialog manager's support interface.
-#include "tests/support/user_platform.h"
+#include "platform/scripted_user/user_platform.h"
 
 #include "platform/dialog_host.h"
 #include "platform/headless/headless_support.h"

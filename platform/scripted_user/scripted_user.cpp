@@ -1,12 +1,12 @@
 // The scripted user: plays one queued script per dialog that opens and acts through the same input
 // messages on both dialog managers, so that USER32's own notifications reach the procedure.
-#include "tests/support/scripted_user.h"
+#include "platform/scripted_user/scripted_user.h"
 
 #include <deque>
 #include <map>
 
 #include "platform/dialog_host.h"
-#include "tests/support/user_platform.h"
+#include "platform/scripted_user/user_platform.h"
 
 namespace scripted {
 

@@ -1,7 +1,7 @@
 // The scripted user's platform on Windows: a thread timer, set before the modal call, fires inside
 // the dialog manager's modal loop and finds the dialog waiting there; input is posted as a person's
 // keystrokes are.
-#include "tests/support/user_platform.h"
+#include "platform/scripted_user/user_platform.h"
 
 #include <cstring>
 
