@@ -1,7 +1,7 @@
 // The benchmarks' own dialog-manager calls on the headless dialog manager.
 #include "bench/bench_platform.h"
 
-#include "module/UIResource.h"
+#include <UIResource/UIResource.h>
 #include "platform/dialog_host.h"
 
 namespace benchplatform {

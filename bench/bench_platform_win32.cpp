@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "module/UIResource.h"
+#include <UIResource/UIResource.h>
 
 namespace benchplatform {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "module/UIResource.h"
+#include <UIResource/UIResource.h>
 
 namespace benchdata {
 

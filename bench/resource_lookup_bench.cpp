@@ -1,7 +1,7 @@
 // getResourceData per call for each data resource, with the name as an integer id and as a text.
 #include <benchmark/benchmark.h>
 
-#include "module/UIResource.h"
+#include <UIResource/UIResource.h>
 #include "resources/resource_ids.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "bench/host_data.h"
-#include "module/UIResource.h"
+#include <UIResource/UIResource.h>
 #include "resources/resource_ids.h"
 #include "platform/scripted_user/scripted_user.h"
 

@@ -2,7 +2,7 @@
 # runs as one test, since every Wine start costs about a second.
 if(UIRESOURCE_RUN_TESTS OR NOT WIN32)
   if(WIN32)
-    add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+    add_subdirectory(/usr/src/googletest ${PROJECT_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
   else()
     find_package(GTest REQUIRED)
   endif()

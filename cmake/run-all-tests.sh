@@ -1,7 +1,8 @@
 #!/bin/sh
 # Builds every configuration (native, sanitized, Windows x86_64 and i686) and runs every test:
 # natively, under AddressSanitizer/UndefinedBehaviorSanitizer, a short run of every fuzz target,
-# and the Windows programs under Wine.
+# the Windows programs under Wine, and the installed package as hosts take it (CMake, pkg-config,
+# add_subdirectory, MinGW and MSVC-ABI hosts).
 set -eu
 cd "$(dirname "$0")/.."
 sh cmake/setup-debian.sh
@@ -33,6 +34,8 @@ xvfb-run -a sh -c '
   # would wait on them for ever.
   /usr/lib/wine/wine64 cmd /c exit >/dev/null 2>&1
   ctest --preset win64; result=$?
+  echo "== package tests: the installed library taken as hosts take it"
+  sh tests/package/run-package-tests.sh || result=1
   wineserver -k
   exit $result' || status=1
 

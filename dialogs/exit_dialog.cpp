@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "dialogs/window_placement.h"
-#include "module/UIResource.h"
+#include <UIResource/UIResource.h>
 #include "module/module_entry.h"
 #include "platform/dialog_host.h"
 #include "resources/resource_ids.h"

@@ -1,6 +1,6 @@
 // "Material Properties Dialog": an empty frame with an OK button, run on the shared procedure alone.
 #include "dialogs/shared_procedure.h"
-#include "module/UIResource.h"
+#include <UIResource/UIResource.h>
 #include "resources/resource_ids.h"
 
 long UI::displayMaterialProperties(HWND owner) {

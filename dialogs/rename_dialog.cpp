@@ -3,7 +3,7 @@
 
 #include "dialogs/shared_procedure.h"
 #include "dialogs/window_placement.h"
-#include "module/UIResource.h"
+#include <UIResource/UIResource.h>
 #include "platform/dialog_host.h"
 #include "resources/resource_ids.h"
 

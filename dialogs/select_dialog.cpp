@@ -1,6 +1,6 @@
 // "List Selection": lists the caller's strings sorted and returns the item data of the one chosen.
 #include "dialogs/shared_procedure.h"
-#include "module/UIResource.h"
+#include <UIResource/UIResource.h>
 #include "platform/dialog_host.h"
 #include "resources/resource_ids.h"
 

@@ -2,7 +2,7 @@
 // and the module-wide hooks through which each of those dialogs adds its own work.
 #include "dialogs/shared_procedure.h"
 
-#include "module/UIResource.h"
+#include <UIResource/UIResource.h>
 #include "module/module_entry.h"
 #include "platform/dialog_host.h"
 #include "resources/resource_ids.h"

@@ -1,5 +1,5 @@
 // "Edit Translator": the module lends its template; the host's own procedure does all the work.
-#include "module/UIResource.h"
+#include <UIResource/UIResource.h>
 #include "module/module_entry.h"
 #include "platform/dialog_host.h"
 #include "resources/resource_ids.h"

@@ -1,7 +1,7 @@
 // The mesh editor's flag check boxes: which bit each shows, and reading and setting their state.
 #include "mesh_editor/check_boxes.h"
 
-#include "module/UIResource.h"
+#include <UIResource/UIResource.h>
 #include "platform/dialog_host.h"
 #include "resources/resource_ids.h"
 

@@ -1,5 +1,5 @@
 // createMeshEditorDialog: snapshot the mesh, run "Edit Mesh", then keep the changes or roll back.
-#include "module/UIResource.h"
+#include <UIResource/UIResource.h>
 
 #include "mesh_editor/mesh_editor_dialog.h"
 #include "mesh_editor/mesh_editor_state.h"

@@ -2,7 +2,7 @@
 // record so that a host callback running inside the editor may open one of those dialogs.
 #pragma once
 
-#include "module/UIResource.h"
+#include <UIResource/UIResource.h>
 
 // The snapshots are not here: the entry call holds them for its length (mesh_snapshot.h).
 struct MeshEditorState {

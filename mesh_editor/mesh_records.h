@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "module/UIResource.h"
+#include <UIResource/UIResource.h>
 
 // Sets `bit` in `word` when `on`, clears it otherwise; no other bit changes.
 void updateFlag(uint32_t& word, uint32_t bit, bool on);

@@ -7,7 +7,6 @@
 #include <cstring>
 
 #include "mesh_editor/mesh_records.h"
-#include "mesh_editor/snapshot_allocator.h"
 
 namespace {
 
@@ -15,29 +14,23 @@ constexpr size_t kLeadingBlockBytes = UIRESOURCE_ANIMATION_LEADING_FIELDS * size
 static_assert(offsetof(MeshAnimation, hostTrailing) == kLeadingBlockBytes,
               "the leading block must be the first seven 32-bit fields of MeshAnimation");
 
-void* (*allocateSnapshot)(size_t) = std::malloc;
-
 // Allocates the leading-block copy; a mesh without animations needs none.
-bool allocateAnimationCopy(size_t count, uint32_t*& copy) {
+bool allocateAnimationCopy(size_t count, SnapshotAllocator allocate, uint32_t*& copy) {
     copy = nullptr;
     if (count == 0) return true;
     if (count > SIZE_MAX / kLeadingBlockBytes) return false;
-    copy = static_cast<uint32_t*>(allocateSnapshot(count * kLeadingBlockBytes));
+    copy = static_cast<uint32_t*>(allocate(count * kLeadingBlockBytes));
     return copy != nullptr;
 }
 
 }  // namespace
 
-void setMeshSnapshotAllocator(void* (*allocate)(size_t)) {
-    allocateSnapshot = allocate != nullptr ? allocate : std::malloc;
-}
-
-bool takeMeshSnapshot(const Mesh& mesh, MeshSnapshot& snapshot) {
+bool takeMeshSnapshot(const Mesh& mesh, MeshSnapshot& snapshot, SnapshotAllocator allocate) {
     snapshot = MeshSnapshot{};
     const size_t count = static_cast<size_t>(usableAnimationCount(mesh));
-    auto* meshCopy = static_cast<Mesh*>(allocateSnapshot(sizeof(Mesh)));
+    auto* meshCopy = static_cast<Mesh*>(allocate(sizeof(Mesh)));
     uint32_t* animationCopy = nullptr;
-    if (meshCopy == nullptr || !allocateAnimationCopy(count, animationCopy)) {
+    if (meshCopy == nullptr || !allocateAnimationCopy(count, allocate, animationCopy)) {
         std::free(meshCopy);
         return false;
     }

@@ -1,7 +1,7 @@
 // The module entry: remembers the instance handle, and the module's stateless exports.
 #include "module/module_entry.h"
 
-#include "module/UIResource.h"
+#include <UIResource/UIResource.h>
 
 namespace {
 HINSTANCE storedInstance = nullptr;

@@ -1,5 +1,5 @@
 // Raw access to the module's resources for the host.
-#include "module/UIResource.h"
+#include <UIResource/UIResource.h>
 #include "module/module_entry.h"
 #include "platform/resource_api.h"
 

@@ -3,7 +3,7 @@
 // Linux. Each keeps the effect its USER32 namesake has.
 #pragma once
 
-#include "module/export.h"
+#include <UIResource/UIResourcePlatform.h>
 #include "platform/win32_types.h"
 
 // The Linux library exports the operations so that tests and tools can drive its dialog manager

@@ -1,33 +1,23 @@
-// The Win32 types and constants the library and its hosts use: the real <windows.h> on
-// Windows, a faithful subset of it on Linux, where the headless dialog manager stands in.
+// The Win32 types and constants the library, its tests and tools use inside: the real <windows.h>
+// on Windows; on Linux, where the headless dialog manager stands in, a faithful subset of it on
+// top of the few types the public header declares.
 #pragma once
 
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <cstdint>
+#include <UIResource/UIResourcePlatform.h>
 
+#ifndef _WIN32
 typedef int BOOL;
 typedef unsigned char BYTE;
 typedef unsigned short WORD;
 typedef uint32_t DWORD;
 typedef int32_t LONG;
-typedef unsigned int UINT;
-typedef intptr_t INT_PTR;
 typedef uintptr_t UINT_PTR;
 typedef intptr_t LONG_PTR;
-typedef UINT_PTR WPARAM;
-typedef LONG_PTR LPARAM;
 typedef LONG_PTR LRESULT;
 typedef const char* LPCSTR;
 typedef char* LPSTR;
 typedef void* LPVOID;
 typedef void* HGLOBAL;
-
-struct HWND__;
-typedef HWND__* HWND;
-struct HINSTANCE__;
-typedef HINSTANCE__* HINSTANCE;
 typedef HINSTANCE HMODULE;
 struct HRSRC__;
 typedef HRSRC__* HRSRC;
@@ -36,8 +26,6 @@ typedef HRSRC__* HRSRC;
 #define WINAPI
 #define TRUE 1
 #define FALSE 0
-
-typedef INT_PTR(CALLBACK* DLGPROC)(HWND, UINT, WPARAM, LPARAM);
 
 struct RECT {
     LONG left;

@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "module/export.h"
+#include <UIResource/UIResourcePlatform.h>
 #include "platform/win32_types.h"
 
 namespace headless {

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "module/UIResource.h"
+#include <UIResource/UIResource.h>
 #include "resources/resource_ids.h"
 
 namespace data_resources {

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <string>
 
-#include "module/UIResource.h"
+#include <UIResource/UIResource.h>
 #include "tests/dialogs/shell_marker.h"
 #include "platform/scripted_user/scripted_user.h"
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "module/UIResource.h"
+#include <UIResource/UIResource.h>
 #include "platform/dialog_host.h"
 #include "tests/dialogs/dialog_test_platform.h"
 #include "platform/scripted_user/scripted_user.h"

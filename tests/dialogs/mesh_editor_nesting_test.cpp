@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "module/UIResource.h"
+#include <UIResource/UIResource.h>
 #include "resources/resource_ids.h"
 #include "platform/scripted_user/scripted_user.h"
 

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "module/UIResource.h"
+#include <UIResource/UIResource.h>
 #include "resources/resource_ids.h"
 #include "platform/scripted_user/scripted_user.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "module/UIResource.h"
+#include <UIResource/UIResource.h>
 #include "resources/resource_ids.h"
 #include "platform/scripted_user/scripted_user.h"
 

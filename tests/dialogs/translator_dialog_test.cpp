@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "module/UIResource.h"
+#include <UIResource/UIResource.h>
 #include "platform/dialog_host.h"
 #include "resources/resource_ids.h"
 #include "platform/scripted_user/scripted_user.h"

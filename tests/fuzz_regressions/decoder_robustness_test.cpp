@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "module/UIResource.h"
+#include <UIResource/UIResource.h>
 #include "resources/dialog_template.h"
 #include "resources/res_file.h"
 #include "resources/resource_ids.h"

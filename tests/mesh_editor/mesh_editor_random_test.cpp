@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "module/UIResource.h"
+#include <UIResource/UIResource.h>
 #include "resources/resource_ids.h"
 #include "tests/mesh_editor/mesh_host.h"
 #include "platform/scripted_user/scripted_user.h"

@@ -9,8 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "mesh_editor/snapshot_allocator.h"
-#include "module/UIResource.h"
+#include <UIResource/UIResource.h>
 #include "platform/scripted_user/scripted_user.h"
 
 namespace meshtest {
@@ -68,11 +67,10 @@ std::unique_ptr<Material> makeMaterial(const std::string& name);
 // Runs the editor on `host` with the recording callbacks and the given tag.
 long runEditor(HostMesh& host, short tag = 7);
 
-// A fresh host log and a scripted user for each test; the snapshot allocator restored after it.
+// A fresh host log and a scripted user for each test.
 class EditorTest : public ::testing::Test {
 protected:
     void SetUp() override { resetHostLog(); }
-    void TearDown() override { setMeshSnapshotAllocator(nullptr); }
     scripted::User user;
 };
 

@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "module/UIResource.h"
+#include <UIResource/UIResource.h>
+#include "platform/win32_types.h"
 #include "resources/dialog_template.h"
 
 namespace {

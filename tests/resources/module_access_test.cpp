@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "module/UIResource.h"
+#include <UIResource/UIResource.h>
 #include "tests/resources/expected_templates.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "module/UIResource.h"
+#include <UIResource/UIResource.h>
 #include "resources/res_file.h"
 #include "tests/resources/expected_templates.h"
 

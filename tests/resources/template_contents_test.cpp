@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "module/UIResource.h"
+#include <UIResource/UIResource.h>
 #include "resources/dialog_template.h"
 #include "tests/resources/expected_templates.h"
 

@@ -8,7 +8,7 @@
 #include <iterator>
 #include <sstream>
 
-#include "module/UIResource.h"
+#include <UIResource/UIResource.h>
 #include "tests/support/res_bytes.h"
 #include "tools/inspector/inspector.h"
 #include "tools/render/image.h"

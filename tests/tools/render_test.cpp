@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "block_font.h"
-#include "module/UIResource.h"
+#include <UIResource/UIResource.h>
 #include "platform/win32_types.h"
 #include "resources/dialog_template.h"
 #include "tools/render/dialog_painter.h"

@@ -5,6 +5,8 @@
 #include <sstream>
 #include <string>
 
+#include <UIResource/UIResourceVersion.h>
+
 #include "tools/demo/demo_platform.h"
 #include "tools/demo/demo_script.h"
 #include "tools/demo/demo_session.h"
@@ -20,7 +22,8 @@ const char kHelp[] =
     "  --script FILE  play the user actions in FILE (format: tools/demo/scripts/FORMAT.md); without\n"
     "                 it the built-in main tour plays, except on Windows, where the dialogs wait for you\n"
     "  --out DIR      where the pictures of the dialogs go (default: uiresource-demo-pictures)\n"
-    "  -h, --help     this help\n\n"
+    "  -h, --help     this help\n"
+    "  --version      the version of UIResource this program belongs to\n\n"
     "A scripted run prints a transcript: each dialog opened, each action and what it changed, each\n"
     "result and the meshes before and after, and writes a picture of each dialog as the user left it.\n"
     "exit status: 0 done, 1 the script met problems, 2 the command line or the script is wrong\n";
@@ -29,6 +32,7 @@ struct Options {
     std::string scriptPath;
     std::string pictureDir = "uiresource-demo-pictures";
     bool help = false;
+    bool version = false;
 };
 
 bool parseOptions(int argc, char** argv, Options& options, std::string& error) {
@@ -36,6 +40,8 @@ bool parseOptions(int argc, char** argv, Options& options, std::string& error) {
         std::string arg = argv[i];
         if (arg == "-h" || arg == "--help") {
             options.help = true;
+        } else if (arg == "--version") {
+            options.version = true;
         } else if ((arg == "--script" || arg == "--out") && i + 1 < argc) {
             (arg == "--script" ? options.scriptPath : options.pictureDir) = argv[++i];
         } else {
@@ -70,6 +76,10 @@ int main(int argc, char** argv) {
     }
     if (options.help) {
         std::cout << kHelp;
+        return 0;
+    }
+    if (options.version) {
+        std::cout << "uiresource-demo " << UIRESOURCE_VERSION_STRING << "\n";
         return 0;
     }
     demo::DemoScript script;

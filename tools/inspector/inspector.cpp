@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <iomanip>
 
+#include <UIResource/UIResourceVersion.h>
+
 #include "tools/inspector/inspector_commands.h"
 #include "tools/inspector/resource_description.h"
 
@@ -73,7 +75,8 @@ void printGeneralHelp(std::ostream& out) {
            "  --res FILE.res   read a compiled resource file instead of the module's own resources\n"
            "                   (text is always set in the module's own font)\n"
            "  -o, --output F   the file a command writes\n"
-           "  -h, --help       this help, or a command's help: uiresource COMMAND --help\n\n"
+           "  -h, --help       this help, or a command's help: uiresource COMMAND --help\n"
+           "  --version        the version of UIResource this program belongs to\n\n"
            "exit status: 0 done, 1 the command failed, 2 the command line is wrong\n";
 }
 
@@ -105,6 +108,7 @@ bool parseOption(const std::vector<std::string>& args, size_t& i, Invocation& in
     const std::string& arg = args[i];
     std::string value;
     if (arg == "-h" || arg == "--help") return invocation.help = true;
+    if (arg == "--version") return invocation.version = true;
     if (arg == "--res") return takeValue(args, i, invocation.resFile, error);
     if (arg == "-o" || arg == "--output") return takeValue(args, i, invocation.output, error);
     if (arg == "--scale") return takeValue(args, i, value, error) && parseScale(value, invocation.scale, error);
@@ -167,6 +171,10 @@ int runInspector(const std::vector<std::string>& args, std::ostream& out, std::o
     Invocation invocation;
     std::string error;
     if (!parseInvocation(args, invocation, error)) return usageError(err, error);
+    if (invocation.version) {
+        out << "uiresource " << UIRESOURCE_VERSION_STRING << "\n";
+        return kExitDone;
+    }
     if (invocation.command == "help" && invocation.operands.size() == 1) {
         invocation.command = invocation.operands[0];
         invocation.operands.clear();

@@ -16,6 +16,7 @@ struct Invocation {
     std::string output;   // -o
     int scale = 0;        // --scale; 0 for the command's default
     bool help = false;
+    bool version = false;  // --version: print the version and stop
 };
 
 struct CommandContext {

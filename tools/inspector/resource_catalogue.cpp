@@ -5,7 +5,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "module/UIResource.h"
+#include <UIResource/UIResource.h>
 #include "tools/inspector/module_index.h"
 
 namespace uitools {

@@ -1,7 +1,7 @@
 // Fetches the font atlas and the advance table from the module and checks their formats.
 #include "tools/render/module_font.h"
 
-#include "module/UIResource.h"
+#include <UIResource/UIResource.h>
 
 namespace uitools {
 

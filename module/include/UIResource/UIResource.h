@@ -6,10 +6,10 @@
 // (Escape and the close box included) and -1 when the dialog manager cannot create the dialog.
 #pragma once
 
-#include <cstdint>
+#include <stdint.h>
 
-#include "module/export.h"
-#include "platform/win32_types.h"
+#include <UIResource/UIResourcePlatform.h>
+#include <UIResource/UIResourceVersion.h>
 
 // ---------------------------------------------------------------------------------------------
 // Module and resource access
@@ -69,8 +69,6 @@ struct SelectInfo {
 // Dialogs
 // ---------------------------------------------------------------------------------------------
 
-struct UIStateAccess;  // the library's own tests read the hook state through it
-
 class UIRESOURCE_API UI {
 public:
     using SetupHook = long (*)(HWND dialog, UINT message, WPARAM wordParam, LPARAM longParam);
@@ -81,7 +79,7 @@ public:
 
     // The dialog procedure shared by templates 101, 102 and 105: OK ends with 1, Cancel with 0,
     // each after the shutdown hook; list 1085's selection changes reach the selection hook.
-    static INT_PTR CALLBACK windowCallback(HWND dialog, UINT message, WPARAM wordParam, LPARAM longParam);
+    static INT_PTR UIRESOURCE_CALLBACK windowCallback(HWND dialog, UINT message, WPARAM wordParam, LPARAM longParam);
 
     // "Name Entry": on OK copies at most newNameSize - 1 characters and a NUL into newName.
     // x and y place the dialog's top-left corner unless either is -1.
@@ -119,7 +117,6 @@ public:
     static unsigned long result;  // reserved for the host; the module neither reads nor writes it
 
 private:
-    friend struct UIStateAccess;
     static SetupHook setupFunction;        // called on WM_INITDIALOG; may be null
     static ShutdownHook shutdownFunction;  // called on OK and Cancel before the dialog ends
     static SelectionHook selectionFunction;  // called with the selected item's data
