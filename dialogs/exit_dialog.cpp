@@ -13,6 +13,9 @@ ExitDialogState exitDialogState{};
 
 namespace {
 
+// The state is module-wide, so one exit dialog runs at a time.
+bool exitDialogRunning = false;
+
 // The pending title is used once: a later dialog without a title shows the default again.
 void showTitle(HWND dialog) {
     if (exitDialogState.pendingTitle == nullptr) {
@@ -51,10 +54,14 @@ INT_PTR CALLBACK exitDialogProcedure(HWND dialog, UINT message, WPARAM wordParam
 }  // namespace
 
 long UI::createExitApplicationDialog(const char* title, const char* link) {
+    if (exitDialogRunning) return -1;
     exitDialogState.pendingTitle = title;
     // Cut to the array's size; the last byte is the terminator whatever the link's length.
     std::strncpy(exitDialogState.link, link != nullptr ? link : "", kExitLinkCapacity - 1);
     exitDialogState.link[kExitLinkCapacity - 1] = '\0';
-    return static_cast<long>(
-        DialogHost::dialogBoxParam(moduleInstance(), IDD_EXIT_APPLICATION, nullptr, &exitDialogProcedure, 0));
+    exitDialogRunning = true;
+    const INT_PTR result =
+        DialogHost::dialogBoxParam(moduleInstance(), IDD_EXIT_APPLICATION, nullptr, &exitDialogProcedure, 0);
+    exitDialogRunning = false;
+    return static_cast<long>(result);
 }

@@ -4,6 +4,7 @@
 #include "resources/resource_ids.h"
 
 long UI::displayMaterialProperties(HWND owner) {
+    if (sharedDialogRunning()) return -1;
     // No hooks at all: the shared procedure still ends the dialog with 1 on OK and 0 on Escape
     // or the close box, though the template has no control 2.
     setupFunction = nullptr;

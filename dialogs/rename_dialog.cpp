@@ -8,6 +8,7 @@
 #include "resources/resource_ids.h"
 
 long UI::rename(HWND owner, const char* oldName, char* newName, long newNameSize, long x, long y) {
+    if (sharedDialogRunning()) return -1;
     RenameInfo record{oldName, newName, newNameSize, x, y};
     setupFunction = &UI::setupRename;
     shutdownFunction = &UI::shutdownRename;

@@ -13,12 +13,9 @@ UI::SelectionHook UI::selectionFunction = nullptr;
 void* UI::info = nullptr;
 unsigned long UI::result = 0;
 
-long runOnSharedProcedure(WORD templateId, HWND owner) {
-    return static_cast<long>(
-        DialogHost::dialogBoxParam(moduleInstance(), templateId, owner, &UI::windowCallback, 0));
-}
-
 namespace {
+
+bool running = false;
 
 // The item data of the list's selected entry, or -1 when nothing is selected.
 long selectedItemData(HWND dialog) {
@@ -29,6 +26,15 @@ long selectedItemData(HWND dialog) {
 }
 
 }  // namespace
+
+bool sharedDialogRunning() { return running; }
+
+long runOnSharedProcedure(WORD templateId, HWND owner) {
+    running = true;
+    const INT_PTR result = DialogHost::dialogBoxParam(moduleInstance(), templateId, owner, &UI::windowCallback, 0);
+    running = false;
+    return static_cast<long>(result);
+}
 
 INT_PTR CALLBACK UI::windowCallback(HWND dialog, UINT message, WPARAM wordParam, LPARAM longParam) {
     if (message == WM_INITDIALOG) {

@@ -21,9 +21,11 @@ MeshAnimation* selectedAnimation(HWND dialog) {
 
 }  // namespace
 
+// Without redraw during the fill, as USER32 would otherwise redraw the list after each name.
 void fillAnimationList(HWND dialog) {
     const Mesh& mesh = *meshEditorState().currentMesh;
     const HWND list = animationList(dialog);
+    DialogHost::sendMessage(list, WM_SETREDRAW, FALSE, 0);
     DialogHost::sendMessage(list, LB_RESETCONTENT, 0, 0);
     const int32_t count = usableAnimationCount(mesh);
     for (int32_t i = 0; i < count; ++i) {
@@ -31,6 +33,7 @@ void fillAnimationList(HWND dialog) {
         const LRESULT position = DialogHost::sendMessage(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.text));
         if (position >= 0) DialogHost::sendMessage(list, LB_SETITEMDATA, position, i);
     }
+    DialogHost::sendMessage(list, WM_SETREDRAW, TRUE, 0);
     DialogHost::sendMessage(list, LB_SETCURSEL, 0, 0);
 }
 

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 
 #include "mesh_editor/animation_panel.h"
 #include "mesh_editor/check_boxes.h"
@@ -89,7 +88,7 @@ void storeMeshFlag(HWND dialog, const FlagBox& box) {
 void storeFakeShadowSize(HWND dialog) {
     char text[kSizeTextCapacity];
     DialogHost::getDlgItemText(dialog, IDC_FAKE_SHADOW_SIZE, text, sizeof text);
-    currentMesh().fakeShadowSize = static_cast<float>(std::strtod(text, nullptr));
+    currentMesh().fakeShadowSize = static_cast<float>(readLeadingNumber(text));
 }
 
 void storeLodRange(HWND dialog, int id) {

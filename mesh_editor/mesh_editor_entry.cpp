@@ -11,9 +11,9 @@
 long createMeshEditorDialog(WindowNode* parent, Mesh* mesh, short editorTag, long (*onApply)(const char*, short),
                             long (*chooseMaterial)(long), Material* (*lookupMaterial)(short)) {
     MeshEditorState& state = meshEditorState();
-    // One editor at a time: a call from inside a running editor's callbacks would pull the
-    // current mesh from under it.
-    if (mesh == nullptr || state.currentMesh != nullptr) return 0;
+    // One editor dialog at a time: a call from the running dialog's material callbacks would pull
+    // the current mesh from under it. onApply comes after the dialog, so it may open the next one.
+    if (mesh == nullptr || state.dialogRunning) return 0;
     state.chooseMaterial = chooseMaterial;
     state.lookupMaterial = lookupMaterial;
     MeshSnapshot snapshot;
@@ -21,7 +21,9 @@ long createMeshEditorDialog(WindowNode* parent, Mesh* mesh, short editorTag, lon
 
     state.currentMesh = mesh;
     const HWND owner = parent != nullptr ? parent->window : nullptr;
+    state.dialogRunning = true;
     const INT_PTR result = DialogHost::dialogBoxParam(moduleInstance(), IDD_EDIT_MESH, owner, meshEditorProcedure, 0);
+    state.dialogRunning = false;
     if (result != 0) {
         if (onApply != nullptr) onApply(nullptr, editorTag);
     } else {

@@ -1,4 +1,5 @@
-// The five-significant-digit short form in which the mesh editor shows a float.
+// The five-significant-digit short form in which the mesh editor shows a float, and the reading of
+// what the user types back; both use '.' as the decimal point whatever the C locale.
 #pragma once
 
 // Room for the longest form, "-1.2345e-045", with a margin.
@@ -12,3 +13,9 @@ struct ShortFloat {
 // removed but the point stays ("2."). Negative values, -0 included, start with '-'; infinities
 // and NaN read "inf", "-inf" and "nan".
 ShortFloat formatShortFloat(double value);
+
+// The number at the start of `text` as strtod reads it in the C locale: leading white space, a
+// sign, decimal digits with an optional point and exponent, hexadecimal ones after "0x" with a
+// binary exponent, or "inf", "infinity" and "nan"; what follows is ignored. No number, or a null
+// text, reads as 0. A value beyond a double's range reads as +-HUGE_VAL, one too small as +-0.
+double readLeadingNumber(const char* text);

@@ -245,25 +245,23 @@ LRESULT findItem(const Window& box, WPARAM start, LPARAM text, bool exact) {
     return findListText(box.items, static_cast<int>(start), textOf(text), exact);
 }
 
-// The item messages lists and combo boxes share (with their own message numbers); -2 when `message`
-// is none of them.
-constexpr LRESULT kNotAnItemMessage = -2;
-
-LRESULT itemMessage(Window& box, int operation, WPARAM wordParam, LPARAM longParam, bool sorted) {
+// The item messages lists and combo boxes share (with their own message numbers). False when
+// `operation` is none of them; any value is a possible answer of one (LB_ERRSPACE is -2).
+bool itemMessage(Window& box, int operation, WPARAM wordParam, LPARAM longParam, bool sorted, LRESULT& answer) {
     switch (operation) {
-    case LB_ADDSTRING: return addItem(box, longParam, sorted);
-    case LB_INSERTSTRING: return insertItem(box, wordParam, longParam);
-    case LB_DELETESTRING: return deleteItem(box, wordParam);
-    case LB_RESETCONTENT: return resetItems(box);
-    case LB_GETCOUNT: return static_cast<LRESULT>(box.items.size());
-    case LB_GETTEXT: return getItemText(box, wordParam, longParam);
-    case LB_GETTEXTLEN: return itemTextLength(box, wordParam);
-    case LB_GETITEMDATA: return getItemData(box, wordParam);
-    case LB_SETITEMDATA: return setItemData(box, wordParam, longParam);
-    case LB_FINDSTRINGEXACT: return findItem(box, wordParam, longParam, true);
-    case LB_FINDSTRING: return findItem(box, wordParam, longParam, false);
-    case LB_GETCURSEL: return box.selectedItem;
-    default: return kNotAnItemMessage;
+    case LB_ADDSTRING: answer = addItem(box, longParam, sorted); return true;
+    case LB_INSERTSTRING: answer = insertItem(box, wordParam, longParam); return true;
+    case LB_DELETESTRING: answer = deleteItem(box, wordParam); return true;
+    case LB_RESETCONTENT: answer = resetItems(box); return true;
+    case LB_GETCOUNT: answer = static_cast<LRESULT>(box.items.size()); return true;
+    case LB_GETTEXT: answer = getItemText(box, wordParam, longParam); return true;
+    case LB_GETTEXTLEN: answer = itemTextLength(box, wordParam); return true;
+    case LB_GETITEMDATA: answer = getItemData(box, wordParam); return true;
+    case LB_SETITEMDATA: answer = setItemData(box, wordParam, longParam); return true;
+    case LB_FINDSTRINGEXACT: answer = findItem(box, wordParam, longParam, true); return true;
+    case LB_FINDSTRING: answer = findItem(box, wordParam, longParam, false); return true;
+    case LB_GETCURSEL: answer = box.selectedItem; return true;
+    default: return false;
     }
 }
 
@@ -346,8 +344,9 @@ LRESULT listDoubleClick(Window& list) {
 }
 
 LRESULT listProcedure(Window& list, UINT message, WPARAM wordParam, LPARAM longParam) {
-    LRESULT shared = itemMessage(list, static_cast<int>(message), wordParam, longParam, (list.style & LBS_SORT) != 0);
-    if (shared != kNotAnItemMessage) return shared;
+    LRESULT answer = 0;
+    if (itemMessage(list, static_cast<int>(message), wordParam, longParam, (list.style & LBS_SORT) != 0, answer))
+        return answer;
     switch (message) {
     case LB_SETCURSEL: return listSetSelection(list, wordParam);
     case LB_SELECTSTRING: {
@@ -411,8 +410,9 @@ LRESULT comboProcedure(Window& combo, UINT message, WPARAM wordParam, LPARAM lon
         combo.text.clear();
         return CB_OKAY;
     }
-    if (int operation = listEquivalent(message))
-        return itemMessage(combo, operation, wordParam, longParam, (combo.style & CBS_SORT) != 0);
+    LRESULT answer = 0;
+    if (itemMessage(combo, listEquivalent(message), wordParam, longParam, (combo.style & CBS_SORT) != 0, answer))
+        return answer;
     switch (message) {
     case CB_SETCURSEL: return comboSetSelection(combo, wordParam);
     case CB_SELECTSTRING: {

@@ -21,16 +21,16 @@ LRESULT sendCommand(HWND dialog, int id, WORD notification) {
 }  // namespace
 
 // Rename's setup hook gives the new-name field the focus and answers whether the focus moved from
-// somewhere. Opened over another dialog it did, so the field keeps the focus and typing goes
-// there. Opened with nothing focused it did not, and the dialog manager moves the focus to the
-// first tab stop, OK; as it does for select's hook, which answers 0, and without a hook.
+// somewhere. Opened over another dialog (here the exit dialog) it did, so the field keeps the
+// focus and typing goes there. Opened with nothing focused it did not, and the dialog manager
+// moves the focus to the first tab stop, OK; as it does for select's hook, which answers 0.
 TEST(SharedProcedure, TheSetupHooksAnswerDecidesWhereTheFocusGoes) {
     char buffer[16] = "";
     scripted::User user;
-    user.then([&](scripted::Dialog& frame) {
-        EXPECT_EQ(frame.focusedId(), IDOK);
-        EXPECT_EQ(UI::rename(frame.handle(), "Rock", buffer, sizeof buffer, -1, -1), 1);
-        frame.click(IDOK);
+    user.then([&](scripted::Dialog& exit) {
+        EXPECT_EQ(exit.focusedId(), IDOK);
+        EXPECT_EQ(UI::rename(exit.handle(), "Rock", buffer, sizeof buffer, -1, -1), 1);
+        exit.click(IDCANCEL);
     });
     user.then([](scripted::Dialog& dialog) {
         EXPECT_EQ(dialog.focusedId(), IDC_NEW_NAME);
@@ -45,7 +45,7 @@ TEST(SharedProcedure, TheSetupHooksAnswerDecidesWhereTheFocusGoes) {
         EXPECT_EQ(dialog.focusedId(), IDOK);
         dialog.click(IDCANCEL);
     });
-    EXPECT_EQ(UI::displayMaterialProperties(nullptr), 1);
+    EXPECT_EQ(UI::createExitApplicationDialog("Leaving", nullptr), 0);
     EXPECT_STREQ(buffer, "Stone");
     EXPECT_EQ(UI::rename(nullptr, "Rock", buffer, sizeof buffer, -1, -1), 0);
     EXPECT_EQ(UI::select(nullptr, "Pick", "Use", kItems, kData, 3, -1), -1);
@@ -107,4 +107,39 @@ TEST(SharedProcedure, ListNotificationsReachTheSelectionHookOnlyForSelectionChan
     EXPECT_EQ(UI::select(nullptr, "t", "c", kItems, kData, 3, -1), -1);
     EXPECT_EQ(UI::select(nullptr, "t", "c", kItems, kData, 3, -1), 30);
     EXPECT_EQ(user.dialogsAbandoned(), 0);
+}
+
+// The hooks and info belong to the running dialog: an entry called meanwhile (from the scripted
+// user's thread timer under Wine, from its idle call natively) returns -1 and changes nothing, so
+// the running dialog still ends with its own record. An exit dialog, whose state is its own, may
+// run meanwhile, but not a second one inside it.
+TEST(SharedProcedure, AnEntryCalledWhileOneOfItsDialogsRunsReturnsMinusOneAndChangesNothing) {
+    char outer[16] = "";
+    char inner[16] = "untouched";
+    scripted::User user;
+    user.then([&](scripted::Dialog& dialog) {
+        dialog.type(IDC_NEW_NAME, "Outer");
+        EXPECT_EQ(UI::rename(dialog.handle(), "Inner", inner, sizeof inner, -1, -1), -1);
+        EXPECT_EQ(UI::select(dialog.handle(), "t", "c", kItems, kData, 3, 10), -1);
+        EXPECT_EQ(UI::displayMaterialProperties(dialog.handle()), -1);
+        EXPECT_EQ(UI::createExitApplicationDialog("Leaving", nullptr), 0);
+        dialog.pressEnter();
+    });
+    user.then([](scripted::Dialog& exit) {
+        EXPECT_EQ(UI::createExitApplicationDialog("Nested", nullptr), -1);
+        EXPECT_EQ(exit.title(), "Leaving");
+        exit.click(IDCANCEL);
+    });
+    EXPECT_EQ(UI::rename(nullptr, "Rock", outer, sizeof outer, -1, -1), 1);
+    EXPECT_STREQ(outer, "Outer");
+    EXPECT_STREQ(inner, "untouched");
+    EXPECT_EQ(user.dialogsOpened(), 2);
+
+    user.then([](scripted::Dialog& dialog) {
+        dialog.clickListItem(IDC_SELECTION_LIST, "beta");
+        char buffer[8] = "";
+        EXPECT_EQ(UI::rename(dialog.handle(), "Inner", buffer, sizeof buffer, -1, -1), -1);
+        dialog.click(IDOK);
+    });
+    EXPECT_EQ(UI::select(nullptr, "t", "c", kItems, kData, 3, -1), 20);
 }

@@ -131,15 +131,21 @@ TEST_F(MeshEditorBadInput, NonFiniteSizesShowByName) {
     EXPECT_EQ(host.mesh().fakeShadowSize, -std::numeric_limits<float>::infinity());
 }
 
-// A second editor asked for from inside the first (here by the material chooser) is refused.
+// A second editor asked for while the first's dialog runs (here by the material chooser) is
+// refused; one asked for by onApply, which comes after the dialog has ended, runs.
 HostMesh* nestedSubject = nullptr;
 long nestedResult = 99;
 long chooseByOpeningAnotherEditor(long current) {
     nestedResult = runEditor(*nestedSubject);
     return current + 1;
 }
+long applyByOpeningAnotherEditor(const char* text, short tag) {
+    meshtest::recordApply(text, tag);
+    nestedResult = runEditor(*nestedSubject);
+    return 0;
+}
 
-TEST_F(MeshEditorBadInput, AnEditorOpenedFromInsideAnotherReturnsZeroAndTouchesNothing) {
+TEST_F(MeshEditorBadInput, AnEditorOpenedWhileAnotherRunsIsRefusedButOnApplyMayOpenTheNext) {
     HostMesh outer({{"Walk", 3, 1}});
     HostMesh inner({{"Run", 4, 2}});
     const meshtest::MeshImage innerBefore = imageOf(inner);
@@ -159,6 +165,17 @@ TEST_F(MeshEditorBadInput, AnEditorOpenedFromInsideAnotherReturnsZeroAndTouchesN
     EXPECT_EQ(outer.mesh().fakeShadowMaterial, 1);
     EXPECT_EQ(outer.animation(0).speed, 8);
     EXPECT_EQ(hostLog().applyCalls, 1);
+
+    user.then([](Dialog& dialog) { dialog.click(IDOK); });
+    user.then([](Dialog& dialog) {
+        EXPECT_EQ(dialog.listItems(IDC_ANIMATION_LIST), std::vector<std::string>{"Run"});
+        dialog.type(IDC_ANIMATION_SPEED, "9");
+        dialog.click(IDOK);
+    });
+    EXPECT_EQ(createMeshEditorDialog(&parent, &outer.mesh(), 3, applyByOpeningAnotherEditor, nullptr, nullptr), 1);
+    EXPECT_EQ(nestedResult, 1);
+    EXPECT_EQ(inner.animation(0).speed, 9);
+    EXPECT_EQ(hostLog().applyCalls, 3);
 }
 
 // USER32 refuses an owner that is not a window before it loads the template, and answers 0, not

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <clocale>
 #include <cmath>
 #include <string>
 
@@ -57,3 +58,42 @@ TEST(ShortFloat, NonFiniteValuesHaveNames) {
 }
 
 }  // namespace
+
+// What the user types into the size field, read as strtod reads it in the C locale.
+TEST(ShortFloat, TypedNumbersAreReadAsTheCLocaleReadsThem) {
+    const struct {
+        const char* text;
+        double value;
+    } cases[] = {{"2.5", 2.5},         {"  -1.25e2x", -125.0}, {"+.5", 0.5},      {"1,5", 1.0},
+                 {"0x1.8p1", 3.0},     {"0x", 0.0},            {"0X1A", 26.0},    {"-Infinity", -HUGE_VAL},
+                 {"1e400", HUGE_VAL},  {"-1e-400", -0.0},      {"abc", 0.0},      {"", 0.0},
+                 {"+-3", 0.0},         {"7e", 7.0},            {"7e+", 7.0},      {".e1", 0.0},
+                 {"\t\n12", 12.0},     {"1.5e-310", 1.5e-310}};
+    for (const auto& entry : cases) {
+        double read = readLeadingNumber(entry.text);
+        EXPECT_EQ(read, entry.value) << '"' << entry.text << '"';
+        EXPECT_EQ(std::signbit(read), std::signbit(entry.value)) << '"' << entry.text << '"';
+    }
+    EXPECT_TRUE(std::isnan(readLeadingNumber("nan(1)")));
+    EXPECT_EQ(readLeadingNumber(nullptr), 0.0);
+}
+
+// A host that calls setlocale(LC_ALL, "") on a desktop with a comma locale still shows and reads
+// every value with a '.'.
+TEST(ShortFloat, ACommaLocaleChangesNothing) {
+#ifdef _WIN32
+    const char* commaLocale = "German_Germany.1252";
+#else
+    const char* commaLocale = "de_DE.UTF-8";  // from Debian's locales-all, which the test command installs
+#endif
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    ASSERT_NE(std::setlocale(LC_ALL, commaLocale), nullptr) << commaLocale;
+    ASSERT_STREQ(std::localeconv()->decimal_point, ",");
+    EXPECT_EQ(shortForm(2.0), "2.");
+    EXPECT_EQ(shortForm(1.234567), "1.2346");
+    EXPECT_EQ(shortForm(123456.0), "1.2346e+005");
+    EXPECT_EQ(readLeadingNumber("2.5"), 2.5);
+    EXPECT_EQ(readLeadingNumber("1,5"), 1.0);
+    EXPECT_EQ(readLeadingNumber("-1.25e2"), -125.0);
+    std::setlocale(LC_ALL, previous.c_str());
+}

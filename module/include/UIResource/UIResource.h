@@ -77,6 +77,11 @@ public:
 
     UI& operator=(const UI& other);
 
+    // rename, select and displayMaterialProperties share the module-wide hooks and info, so one of
+    // their dialogs runs at a time: called while one runs (from a host timer or window procedure
+    // that its modal loop dispatches), each returns -1 at once and changes nothing, neither the
+    // running dialog nor the caller's buffer.
+
     // The dialog procedure shared by templates 101, 102 and 105: OK ends with 1, Cancel with 0,
     // each after the shutdown hook; list 1085's selection changes reach the selection hook.
     static INT_PTR UIRESOURCE_CALLBACK windowCallback(HWND dialog, UINT message, WPARAM wordParam, LPARAM longParam);
@@ -100,7 +105,8 @@ public:
     // The exit dialog: 1 when the user accepts (the link, if not empty, is handed to the shell),
     // 0 on Cancel or close. A null title gives the default title ("Veldacor  www.veldacor.com");
     // links longer than 255 characters are cut to their first 255; a null or empty link means
-    // none, and accepting then opens nothing.
+    // none, and accepting then opens nothing. Called while an exit dialog runs: returns -1 at once
+    // and leaves that dialog's title and link alone.
     static long createExitApplicationDialog(const char* title, const char* link);
 
     // Runs "Edit Translator" (template 119) with the host's own procedure and returns the value
@@ -191,8 +197,9 @@ struct WindowNode {
 // onApply(nullptr, editorTag) is called), 0 on Cancel or close (every byte of the Mesh record and
 // of each animation's leading block is restored), -1 when the dialog cannot be created (onApply
 // is called; nothing was changed).
-// A null mesh, snapshots that cannot be allocated, or a call made while an editor is already
-// open (from one of its callbacks): returns 0 at once, runs no dialog and touches nothing.
+// A null mesh, snapshots that cannot be allocated, or a call made while an editor's dialog is
+// open (from chooseMaterial or lookupMaterial): returns 0 at once, runs no dialog and touches
+// nothing. onApply runs after the dialog has ended and may open the editor again.
 // A null parent gives no owner. Null callbacks are skipped: no onApply call, the material
 // button keeps the current id, a null lookup shows "N/A". A negative animationCount or a null
 // animations array counts as no animations. LOD values beyond the 32-bit integer range show
