@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "bench/bench_platform.h"
 #include "bench/host_data.h"
 #include <UIResource/UIResource.h>
 #include "platform/dialog_host.h"
@@ -53,7 +52,7 @@ ListFill listFill;
 
 INT_PTR CALLBACK fillingProcedure(HWND dialog, UINT message, WPARAM wordParam, LPARAM) {
     if (message == WM_COMMAND && LOWORD(wordParam) == IDCANCEL) {
-        benchplatform::endDialog(dialog, 0);
+        DialogHost::endDialog(dialog, 0);
         return TRUE;
     }
     if (message != WM_INITDIALOG) return FALSE;
@@ -72,7 +71,7 @@ void fillSortedList(benchmark::State& state, bool redrawPaused) {
     INT_PTR result = -1;
     for (auto _ : state) {
         user.then([](scripted::Dialog& dialog) { dialog.pressEscape(); });
-        result = benchplatform::runModuleTemplate(IDD_LIST_SELECTION, &fillingProcedure);
+        result = DialogHost::dialogBoxParam(getUIResourceAppInstance(), IDD_LIST_SELECTION, nullptr, &fillingProcedure, 0);
     }
     if (result != 0 || user.dialogsAbandoned() > 0) state.SkipWithError("the dialog did not end with Cancel");
 }

@@ -3,9 +3,9 @@
 // host opens, runs with a procedure of the host's kind, as does the host-driven 119.
 #include <benchmark/benchmark.h>
 
-#include "bench/bench_platform.h"
 #include "bench/host_data.h"
 #include <UIResource/UIResource.h>
+#include "platform/dialog_host.h"
 #include "resources/resource_ids.h"
 #include "platform/scripted_user/scripted_user.h"
 
@@ -15,7 +15,7 @@ namespace {
 INT_PTR CALLBACK hostProcedure(HWND dialog, UINT message, WPARAM wordParam, LPARAM) {
     if (message == WM_INITDIALOG) return TRUE;
     if (message != WM_COMMAND || LOWORD(wordParam) != IDCANCEL) return FALSE;
-    benchplatform::endDialog(dialog, 0);
+    DialogHost::endDialog(dialog, 0);
     return TRUE;
 }
 
@@ -50,7 +50,9 @@ long openTemplate(int templateId) {
         case IDD_EDIT_MESH: return openEditMesh();
         case IDD_EDIT_TRANSLATOR: return UI::createButtonTranslatorDialog(&hostProcedure, nullptr);
         case IDD_EXIT_APPLICATION: return UI::createExitApplicationDialog(nullptr, "");
-        default: return static_cast<long>(benchplatform::runModuleTemplate(static_cast<WORD>(templateId), &hostProcedure));
+        default:
+            return static_cast<long>(DialogHost::dialogBoxParam(getUIResourceAppInstance(), static_cast<WORD>(templateId),
+                                                                nullptr, &hostProcedure, 0));
     }
 }
 

@@ -31,3 +31,20 @@ function(uiresource_res_to_object res object)
     DEPENDS ${res}
     VERBATIM)
 endfunction()
+
+# Links the compiled resources `res` (the output of uiresource_compile_res, made by target
+# `res_target`) into program `target`, for platform/program_resources.h: as the executable's own
+# resources on Windows, as an embedded image on Linux.
+function(uiresource_link_resources target res res_target)
+  if(WIN32)
+    set(object ${CMAKE_CURRENT_BINARY_DIR}/${target}_res.o)
+    uiresource_res_to_object(${res} ${object})
+    target_sources(${target} PRIVATE ${object})
+  else()
+    set(embedded ${CMAKE_CURRENT_BINARY_DIR}/${target}_res.S)
+    configure_file(${PROJECT_SOURCE_DIR}/cmake/program_resources.S.in ${embedded} @ONLY)
+    set_source_files_properties(${embedded} PROPERTIES OBJECT_DEPENDS ${res})
+    target_sources(${target} PRIVATE ${embedded})
+  endif()
+  add_dependencies(${target} ${res_target})
+endfunction()

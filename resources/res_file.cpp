@@ -119,6 +119,8 @@ const ResourceEntry* findResourceEntry(const std::vector<ResourceEntry>& entries
 }
 
 ResourceKeyView viewResourceKey(const char* text) {
+    uintptr_t value = reinterpret_cast<uintptr_t>(text);
+    if (value >> 16 == 0) return ResourceKeyView{true, static_cast<uint16_t>(value), nullptr};
     ResourceKeyView view{false, 0, text};
     if (text[0] == '#' && parseIdDigits(text + 1, view.id)) view.isId = true;
     return view;

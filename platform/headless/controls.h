@@ -1,15 +1,27 @@
-// The behaviour of the predefined control classes (BUTTON, EDIT, STATIC, LISTBOX, COMBOBOX) in the
-// headless dialog manager: the messages they answer and the notifications they send, as USER32's.
+// The predefined control classes (BUTTON, EDIT, STATIC, LISTBOX, COMBOBOX) of the headless dialog
+// manager: the messages they answer and the notifications they send, as USER32's. Each class has
+// a file of its own: button_control.cpp, edit_control.cpp, list_box_control.cpp and
+// combo_box_control.cpp; what the text fields and the item lists share is in text_field.cpp and
+// item_messages.cpp.
 #pragma once
+
+#include <string>
 
 #include "platform/headless/window_table.h"
 
 namespace headless {
 
 LRESULT controlProcedure(Window& control, UINT message, WPARAM wordParam, LPARAM longParam);
+LRESULT buttonProcedure(Window& button, UINT message, WPARAM wordParam, LPARAM longParam);
+LRESULT editProcedure(Window& edit, UINT message, WPARAM wordParam, LPARAM longParam);
+LRESULT listBoxProcedure(Window& list, UINT message, WPARAM wordParam, LPARAM longParam);
+LRESULT comboBoxProcedure(Window& combo, UINT message, WPARAM wordParam, LPARAM longParam);
 
 // WM_SETFOCUS / WM_KILLFOCUS: EN_, LBN_ and CBN_ focus codes always, BN_ ones only with BS_NOTIFY.
 void controlFocusChanged(Window& control, bool gained);
+
+// The text a message's LPARAM points at; a null pointer is an empty text.
+std::string textOf(LPARAM text);
 
 // WM_GETTEXT / WM_SETTEXT / WM_GETTEXTLENGTH on any window's text.
 LRESULT copyTextOut(const std::string& text, WPARAM capacity, LPARAM buffer);

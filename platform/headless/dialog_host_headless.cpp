@@ -6,17 +6,12 @@
 #include <climits>
 #include <string>
 
-#include "platform/headless/dialog_manager.h"
-#include "platform/headless/headless_support.h"
+#include "platform/dialog_driver.h"
+#include "platform/headless/manager.h"
 
 namespace headless {
 
 namespace {
-
-std::vector<ShellRequest>& recordedShellRequests() {
-    static std::vector<ShellRequest> requests;
-    return requests;
-}
 
 // GetDlgItemInt's reading, signed: leading white space, a sign, then digits up to the first other
 // character; no digit at all, or a value outside the 32-bit range, reads as 0.
@@ -38,9 +33,10 @@ int parseDialogInteger(const std::string& text) {
 
 }  // namespace
 
-std::vector<ShellRequest> shellRequests() { return recordedShellRequests(); }
-
-void clearShellRequests() { recordedShellRequests().clear(); }
+std::vector<DialogDriver::ShellRequest>& shellRequestLog() {
+    static std::vector<DialogDriver::ShellRequest> requests;
+    return requests;
+}
 
 }  // namespace headless
 
@@ -56,12 +52,7 @@ BOOL endDialog(HWND dialog, INT_PTR result) { return headless::endModalDialog(di
 
 HWND getDlgItem(HWND dialog, int id) {
     const headless::Window* window = findWindow(dialog);
-    if (window == nullptr) return nullptr;
-    for (HWND child : window->children) {
-        const headless::Window* control = findWindow(child);
-        if (control != nullptr && control->id == id) return child;
-    }
-    return nullptr;
+    return window != nullptr ? headless::controlWithId(*window, id) : nullptr;
 }
 
 BOOL setDlgItemText(HWND dialog, int id, const char* text) {
@@ -124,8 +115,11 @@ BOOL showWindow(HWND window, int command) {
 
 HWND setFocus(HWND window) { return headless::moveFocus(window); }
 
+// Nothing is ever opened on Linux: every request is kept for the driver, as it takes no window,
+// verb, parameters or directory.
 void shellOpen(const char* file, int showCommand) {
-    headless::recordedShellRequests().push_back(headless::ShellRequest{file != nullptr ? file : "", showCommand});
+    std::string text = file != nullptr ? file : "(null)";
+    headless::shellRequestLog().push_back(DialogDriver::ShellRequest{text, showCommand, true});
 }
 
 }  // namespace DialogHost

@@ -11,15 +11,15 @@ extern "C" const unsigned char uiresource_embedded_res_end[];
 
 namespace headless {
 
-const std::vector<uires::ResourceEntry>& embeddedResources() {
-    static const std::vector<uires::ResourceEntry> entries = [] {
-        std::vector<uires::ResourceEntry> parsed;
-        std::string error;
+const ParsedResources& embeddedResources() {
+    static const ParsedResources parsed = [] {
+        ParsedResources resources;
         size_t size = static_cast<size_t>(uiresource_embedded_res_end - uiresource_embedded_res_begin);
-        if (!uires::parseResFile(uiresource_embedded_res_begin, size, parsed, error)) parsed.clear();
-        return parsed;
+        if (!uires::parseResFile(uiresource_embedded_res_begin, size, resources.entries, resources.error))
+            resources.entries.clear();
+        return resources;
     }();
-    return entries;
+    return parsed;
 }
 
 }  // namespace headless
@@ -31,12 +31,6 @@ HINSTANCE thisModule() {
     return reinterpret_cast<HINSTANCE>(const_cast<unsigned char*>(uiresource_embedded_res_begin));
 }
 
-// A view, not a copy: a lookup allocates nothing.
-uires::ResourceKeyView keyOf(LPCSTR nameOrId) {
-    if (IS_INTRESOURCE(nameOrId)) return uires::ResourceKeyView{true, LOWORD(nameOrId), nullptr};
-    return uires::viewResourceKey(nameOrId);
-}
-
 __attribute__((constructor)) void enterModuleAtLoad() { DllMain(thisModule(), DLL_PROCESS_ATTACH, nullptr); }
 
 }  // namespace
@@ -46,7 +40,9 @@ HINSTANCE headlessModuleHandle() { return thisModule(); }
 HRSRC FindResourceA(HMODULE module, LPCSTR name, LPCSTR type) {
     if (module != nullptr && module != thisModule()) return nullptr;
     if (name == nullptr || type == nullptr) return nullptr;
-    const uires::ResourceEntry* entry = uires::findResourceEntry(headless::embeddedResources(), keyOf(type), keyOf(name));
+    const headless::ParsedResources& embedded = headless::embeddedResources();
+    const uires::ResourceEntry* entry =
+        uires::findResourceEntry(embedded.entries, uires::viewResourceKey(type), uires::viewResourceKey(name));
     return reinterpret_cast<HRSRC>(const_cast<uires::ResourceEntry*>(entry));
 }
 

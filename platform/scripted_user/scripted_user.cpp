@@ -5,8 +5,7 @@
 #include <deque>
 #include <map>
 
-#include "platform/dialog_host.h"
-#include "platform/scripted_user/user_platform.h"
+#include "platform/dialog_driver.h"
 
 namespace scripted {
 
@@ -31,7 +30,7 @@ void giveUp(User::State& state, HWND dialog) {
 // A dialog seen for the first time gets the next script; one whose script has run and that is
 // still open with nothing left to handle is abandoned; one whose script is running (it opened the
 // dialog in front) is left alone.
-void onDialogWaiting(HWND dialog) {
+void onDialogWaiting(HWND dialog, void*) {
     User::State* state = attachedState;
     if (state == nullptr) return;
     auto known = state->dialogs.find(dialog);
@@ -53,15 +52,6 @@ void onDialogWaiting(HWND dialog) {
     if (attachedState == state) state->dialogs[dialog] = Phase::Played;
 }
 
-std::string windowText(HWND window) {
-    LRESULT length = DialogHost::sendMessage(window, WM_GETTEXTLENGTH, 0, 0);
-    if (length <= 0) return std::string();
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    LRESULT copied = DialogHost::sendMessage(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]));
-    text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
-    return text;
-}
-
 LPARAM pointParam(const RECT& rect) {
     return MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
 }
@@ -73,7 +63,7 @@ void pressListItem(HWND dialog, int listId, int index, bool twice) {
     if (list == nullptr || index < 0 || index >= DialogHost::sendMessage(list, LB_GETCOUNT, 0, 0)) return;
     RECT item{};
     DialogHost::sendMessage(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
-    if (item.top < 0 || item.bottom > platform::clientRect(list).bottom) {
+    if (item.top < 0 || item.bottom > DialogDriver::clientRect(list).bottom - DialogDriver::clientRect(list).top) {
         DialogHost::sendMessage(list, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
         DialogHost::sendMessage(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
     }
@@ -88,19 +78,20 @@ void pressListItem(HWND dialog, int listId, int index, bool twice) {
 // Keys go to the focused window, as the keyboard sends them, or to the dialog when nothing of it
 // has the focus.
 void pressKey(HWND dialog, WPARAM key) {
-    HWND target = platform::controlOf(platform::focus(), dialog) != nullptr ? platform::focus() : dialog;
-    platform::post(target, WM_KEYDOWN, key, 1);
+    HWND focus = DialogDriver::focus();
+    HWND target = DialogDriver::controlHolding(focus, dialog) != nullptr ? focus : dialog;
+    DialogDriver::postMessage(target, WM_KEYDOWN, key, 1);
 }
 
 }  // namespace
 
 User::User() : state_(new State) {
     attachedState = state_;
-    platform::attach(onDialogWaiting);
+    DialogDriver::attachUser(onDialogWaiting, nullptr);
 }
 
 User::~User() {
-    platform::detach();
+    DialogDriver::attachUser(nullptr, nullptr);
     if (attachedState == state_) attachedState = nullptr;
     delete state_;
 }
@@ -122,8 +113,8 @@ void Dialog::click(int id) {
 void Dialog::type(int id, const std::string& text) {
     HWND field = DialogHost::getDlgItem(handle_, id);
     if (field == nullptr) return;
-    if (platform::controlOf(platform::focus(), handle_) != field) DialogHost::setFocus(field);
-    if (platform::isComboBox(field)) DialogHost::sendMessage(field, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+    if (DialogDriver::controlHolding(DialogDriver::focus(), handle_) != field) DialogHost::setFocus(field);
+    if (DialogDriver::isComboBox(field)) DialogHost::sendMessage(field, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
     else DialogHost::sendMessage(field, EM_SETSEL, 0, -1);
     if (DialogHost::sendMessage(field, WM_GETTEXTLENGTH, 0, 0) > 0) DialogHost::sendMessage(field, WM_CHAR, VK_BACK, 1);
     for (char key : text) DialogHost::sendMessage(field, WM_CHAR, static_cast<unsigned char>(key), 1);
@@ -148,57 +139,34 @@ void Dialog::pressEnter() { pressKey(handle_, VK_RETURN); }
 void Dialog::pressEscape() { pressKey(handle_, VK_ESCAPE); }
 
 void Dialog::closeBox() {
-    if (hasCloseBox()) platform::post(handle_, WM_SYSCOMMAND, SC_CLOSE, 0);
+    if (hasCloseBox()) DialogDriver::postMessage(handle_, WM_SYSCOMMAND, SC_CLOSE, 0);
 }
 
 std::string Dialog::text(int id) const {
     if (id == 0) return title();
     HWND control = DialogHost::getDlgItem(handle_, id);
-    return control != nullptr ? windowText(control) : std::string();
+    return control != nullptr ? DialogDriver::text(control) : std::string();
 }
 
-std::string Dialog::title() const { return windowText(handle_); }
+std::string Dialog::title() const { return DialogDriver::text(handle_); }
 
-bool Dialog::checked(int id) const {
-    HWND button = DialogHost::getDlgItem(handle_, id);
-    return button != nullptr && DialogHost::sendMessage(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
+bool Dialog::checked(int id) const { return DialogDriver::isChecked(DialogHost::getDlgItem(handle_, id)); }
 
 std::vector<std::string> Dialog::listItems(int listId) const {
-    std::vector<std::string> items;
-    HWND list = DialogHost::getDlgItem(handle_, listId);
-    if (list == nullptr) return items;
-    bool combo = platform::isComboBox(list);
-    LRESULT count = DialogHost::sendMessage(list, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0);
-    for (LRESULT index = 0; index < count; ++index) {
-        LRESULT length = DialogHost::sendMessage(list, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, index, 0);
-        std::string item(static_cast<size_t>(length > 0 ? length : 0) + 1, '\0');
-        DialogHost::sendMessage(list, combo ? CB_GETLBTEXT : LB_GETTEXT, index, reinterpret_cast<LPARAM>(&item[0]));
-        item.resize(static_cast<size_t>(length > 0 ? length : 0));
-        items.push_back(item);
-    }
-    return items;
+    return DialogDriver::items(DialogHost::getDlgItem(handle_, listId));
 }
 
-int Dialog::listSelection(int listId) const {
-    HWND list = DialogHost::getDlgItem(handle_, listId);
-    if (list == nullptr) return -1;
-    UINT message = platform::isComboBox(list) ? CB_GETCURSEL : LB_GETCURSEL;
-    return static_cast<int>(DialogHost::sendMessage(list, message, 0, 0));
-}
+int Dialog::listSelection(int listId) const { return DialogDriver::selectedItem(DialogHost::getDlgItem(handle_, listId)); }
 
 LPARAM Dialog::listItemData(int listId, int index) const {
-    HWND list = DialogHost::getDlgItem(handle_, listId);
-    if (list == nullptr) return LB_ERR;
-    UINT message = platform::isComboBox(list) ? CB_GETITEMDATA : LB_GETITEMDATA;
-    return DialogHost::sendMessage(list, message, static_cast<WPARAM>(index), 0);
+    return DialogDriver::itemData(DialogHost::getDlgItem(handle_, listId), index);
 }
 
 bool Dialog::hasControl(int id) const { return DialogHost::getDlgItem(handle_, id) != nullptr; }
 
 DWORD Dialog::style(int id) const {
     HWND window = id == 0 ? handle_ : DialogHost::getDlgItem(handle_, id);
-    return window != nullptr ? platform::style(window) : 0;
+    return window != nullptr ? DialogDriver::style(window) : 0;
 }
 
 bool Dialog::hasCloseBox() const {
@@ -206,15 +174,11 @@ bool Dialog::hasCloseBox() const {
     return (dialogStyle & WS_SYSMENU) != 0 && (dialogStyle & WS_CAPTION) == WS_CAPTION;
 }
 
-RECT Dialog::windowRect() const {
-    RECT rect{0, 0, 0, 0};
-    DialogHost::getWindowRect(handle_, &rect);
-    return rect;
-}
+RECT Dialog::windowRect() const { return DialogDriver::windowRect(handle_); }
 
 int Dialog::focusedId() const {
-    HWND control = platform::controlOf(platform::focus(), handle_);
-    return control != nullptr ? platform::controlId(control) : 0;
+    HWND control = DialogDriver::controlHolding(DialogDriver::focus(), handle_);
+    return control != nullptr ? DialogDriver::controlId(control) : 0;
 }
 
 }  // namespace scripted

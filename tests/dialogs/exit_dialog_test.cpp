@@ -3,13 +3,21 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include <UIResource/UIResource.h>
 #include "platform/dialog_host.h"
-#include "tests/dialogs/dialog_test_platform.h"
+#include "platform/dialog_driver.h"
 #include "platform/scripted_user/scripted_user.h"
 
 namespace {
+
+// What the exit dialogs of one test hand to the shell, which opens nothing meanwhile.
+struct ShellRecorder {
+    ShellRecorder() { DialogDriver::recordShellRequests(true); }
+    ~ShellRecorder() { DialogDriver::recordShellRequests(false); }
+    std::vector<DialogDriver::ShellRequest> requests() const { return DialogDriver::shellRequests(); }
+};
 
 const char kDefaultTitle[] = "Veldacor  www.veldacor.com";
 
@@ -25,7 +33,7 @@ scripted::Script expectTitleThenAccept(const std::string& title) {
 // Centred with each half truncated: x = (D.left + D.right) / 2 - w / 2, the same for y. Halving
 // the difference instead would move a dialog of odd width by a pixel (Wine's, 475 pixels wide).
 TEST(ExitDialog, ShowsTheMakersTextsCentredAndAcceptsWithOneAndCancelsWithZero) {
-    testplatform::ShellRecorder shell;
+    ShellRecorder shell;
     RECT desktop{}, shown{};
     DialogHost::getWindowRect(DialogHost::getDesktopWindow(), &desktop);
     scripted::User user;
@@ -59,7 +67,7 @@ TEST(ExitDialog, ShowsTheMakersTextsCentredAndAcceptsWithOneAndCancelsWithZero) 
 // The title is used by the one dialog that shows it; the next dialog without one is back to the
 // default.
 TEST(ExitDialog, PendingTitleIsConsumedByTheDialogThatShowsIt) {
-    testplatform::ShellRecorder shell;
+    ShellRecorder shell;
     scripted::User user;
     user.then(expectTitleThenAccept(kDefaultTitle));
     user.then(expectTitleThenAccept("Thanks for playing"));
@@ -73,7 +81,7 @@ TEST(ExitDialog, PendingTitleIsConsumedByTheDialogThatShowsIt) {
 
 // A null link after a real one must not reopen the earlier link.
 TEST(ExitDialog, EmptyOrNullLinkEndsWithOneWithoutTheShell) {
-    testplatform::ShellRecorder shell;
+    ShellRecorder shell;
     scripted::User user;
     user.then([](scripted::Dialog& dialog) { dialog.click(IDCANCEL); });
     for (int i = 0; i < 3; ++i) user.then([](scripted::Dialog& dialog) { dialog.click(IDOK); });
@@ -87,7 +95,7 @@ TEST(ExitDialog, EmptyOrNullLinkEndsWithOneWithoutTheShell) {
 TEST(ExitDialog, LinkIsCutToItsFirst255Characters) {
     std::string link = "http://example.com/";
     while (link.size() < 300) link += static_cast<char>('a' + link.size() % 26);
-    testplatform::ShellRecorder shell;
+    ShellRecorder shell;
     scripted::User user;
     user.then([](scripted::Dialog& dialog) { dialog.click(IDOK); });
     user.then([](scripted::Dialog& dialog) { dialog.click(IDOK); });

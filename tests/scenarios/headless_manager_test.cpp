@@ -1,9 +1,10 @@
-// What only the headless dialog manager promises: its documented desktop and metrics, the support
-// interface for tests and tools, and its answers to bad templates, modules and users.
+// What only the headless dialog manager promises: its documented desktop and metrics, its answers
+// to bad templates, modules and users, with the reasons it gives, and the driver's reading of it.
 #include <gtest/gtest.h>
 
 
-#include "platform/headless/headless_support.h"
+#include "platform/dialog_driver.h"
+#include "platform/headless/headless_metrics.h"
 #include "tests/scenarios/scenario_support.h"
 #include "tests/support/res_bytes.h"
 
@@ -14,20 +15,24 @@ using scenario::DialogRun;
 // A user who never does anything: the manager gives the dialog up after 1000 idle calls.
 void idleUser(HWND, void* calls) { ++*static_cast<int*>(calls); }
 
-TEST(HeadlessManager, DialogsCannotRunWithoutAUserOrFromBadTemplatesAndModules) {
+TEST(HeadlessManager, DialogsCannotRunWithoutAUserOrFromBadTemplatesAndModulesAndSayWhy) {
     DialogRun run;
     EXPECT_EQ(scenario::runDialog(IDD_EDITS, run), -1);  // no user attached
     EXPECT_TRUE(run.log.empty());
+    EXPECT_EQ(DialogDriver::lastDialogFailure(), "no user is attached to answer dialog " + std::to_string(IDD_EDITS));
 
     scripted::User user;
     std::vector<uint8_t> truncated = {0xC0, 0x00, 0xC8, 0x80, 0, 0, 0, 0, 3, 0};  // header cut short
     std::vector<uint8_t> image = resbytes::resEntry(0, 0, {});
     std::vector<uint8_t> entry = resbytes::resEntry(5, 7, truncated);
     image.insert(image.end(), entry.begin(), entry.end());
-    HINSTANCE module = headless::registerResourceModule(image.data(), image.size());
-    ASSERT_NE(module, nullptr);
+    std::string error;
+    HINSTANCE module = DialogDriver::registerResources(image.data(), image.size(), error);
+    ASSERT_NE(module, nullptr) << error;
     EXPECT_EQ(DialogHost::dialogBoxParam(module, 7, nullptr, nullptr, 0), -1);
+    EXPECT_EQ(DialogDriver::lastDialogFailure().rfind("dialog template 7: ", 0), 0u) << DialogDriver::lastDialogFailure();
     EXPECT_EQ(DialogHost::dialogBoxParam(module, 8, nullptr, nullptr, 0), -1);
+    EXPECT_EQ(DialogDriver::lastDialogFailure(), "no dialog template 8 in the module");
     EXPECT_EQ(DialogHost::dialogBoxParam(nullptr, IDD_EDITS, nullptr, nullptr, 0), -1);
     EXPECT_EQ(DialogHost::dialogBoxParam(reinterpret_cast<HINSTANCE>(&run), IDD_EDITS, nullptr, nullptr, 0), -1);
     HWND deadOwner = reinterpret_cast<HWND>(static_cast<UINT_PTR>(0x4));
@@ -35,16 +40,22 @@ TEST(HeadlessManager, DialogsCannotRunWithoutAUserOrFromBadTemplatesAndModules) 
     EXPECT_EQ(user.dialogsOpened(), 0);
 
     const char garbage[] = "not a resource file";
-    EXPECT_EQ(headless::registerResourceModule(garbage, sizeof garbage), nullptr);
-    EXPECT_EQ(headless::registerResourceModule(nullptr, 10), nullptr);
+    EXPECT_EQ(DialogDriver::registerResources(garbage, sizeof garbage, error), nullptr);
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(DialogDriver::registerResources(nullptr, 10, error), nullptr);
+    std::vector<DialogDriver::ModuleResource> listed;
+    EXPECT_TRUE(DialogDriver::listResources(module, listed, error));
+    ASSERT_EQ(listed.size(), 1u);
+    EXPECT_EQ(listed[0].name.id, 7);
+    EXPECT_FALSE(DialogDriver::listResources(reinterpret_cast<HINSTANCE>(&run), listed, error));
 }
 
 TEST(HeadlessManager, AUserWhoNeverActsHasTheDialogEndedWithMinusOne) {
     int calls = 0;
-    headless::attachUser(idleUser, &calls);
+    DialogDriver::attachUser(idleUser, &calls);
     DialogRun run;
     EXPECT_EQ(scenario::runDialog(IDD_EDITS, run), -1);
-    headless::attachUser(nullptr, nullptr);
+    DialogDriver::attachUser(nullptr, nullptr);
     EXPECT_EQ(calls, 1000);
 }
 
@@ -105,18 +116,32 @@ TEST(HeadlessManager, ADialogOwnedByAnotherStartsAtItsOwnersClientArea) {
     EXPECT_EQ(innerRect.top, outerRect.top);
 }
 
-TEST(HeadlessManager, SnapshotsShowTheDialogAsTheUserLeftIt) {
-    headless::DialogSnapshot seen;
-    auto keep = [](HWND dialog, void* snapshot) {
-        headless::snapshotDialog(dialog, *static_cast<headless::DialogSnapshot*>(snapshot));
+// The closing observer reads a dialog as the user left it, just before it goes.
+struct Seen {
+    HWND dialog = nullptr;
+    std::string title;
+    std::vector<HWND> controls;
+    std::vector<std::string> listItems;
+    int selection = -2;
+    RECT listRect{};
+};
+
+TEST(HeadlessManager, TheDriverReadsADialogAsTheUserLeftIt) {
+    Seen seen;
+    auto keep = [](HWND dialog, void* context) {
+        Seen& seen = *static_cast<Seen*>(context);
+        seen.dialog = dialog;
+        seen.title = DialogDriver::text(dialog);
+        seen.controls = DialogDriver::controls(dialog);
+        HWND list = DialogHost::getDlgItem(dialog, IDC_SORTED);
+        seen.listItems = DialogDriver::items(list);
+        seen.selection = DialogDriver::selectedItem(list);
+        seen.listRect = DialogDriver::rectInDialog(list, dialog);
     };
-    headless::observeDialogClosing(keep, &seen);
+    DialogDriver::observeClosing(keep, &seen);
     DialogRun run;
     run.onInit = [](HWND dialog) {
-        for (const char* text : {"b", "a"}) {
-            DialogHost::sendMessage(DialogHost::getDlgItem(dialog, IDC_SORTED), LB_ADDSTRING, 0,
-                                    reinterpret_cast<LPARAM>(text));
-        }
+        for (const char* text : {"b", "a"}) scenario::addString(dialog, IDC_SORTED, text);
         return TRUE;
     };
     scripted::User user;
@@ -125,39 +150,29 @@ TEST(HeadlessManager, SnapshotsShowTheDialogAsTheUserLeftIt) {
         dialog.pressEnter();
     });
     EXPECT_EQ(scenario::runDialog(IDD_LISTS, run), 1);
-    headless::observeDialogClosing(nullptr, nullptr);
+    DialogDriver::observeClosing(nullptr, nullptr);
     EXPECT_EQ(seen.title, "Lists");
-    EXPECT_TRUE(seen.ended);
-    EXPECT_EQ(seen.baseUnitX, 6);
-    EXPECT_EQ(seen.baseUnitY, 13);
     ASSERT_EQ(seen.controls.size(), 5u);
-    const headless::ControlSnapshot& list = seen.controls[0];
-    EXPECT_EQ(list.id, IDC_SORTED);
-    EXPECT_EQ(list.className, "LISTBOX");
-    EXPECT_EQ(list.items, (std::vector<std::string>{"a", "b"}));
-    EXPECT_EQ(list.selectedItem, 1);
-    EXPECT_NE(list.style & LBS_SORT, 0u);
-    EXPECT_EQ(list.rect.left, 8);  // 5 units: 7.5 pixels, rounded as MulDiv rounds
-    EXPECT_EQ(seen.controls[3].text, "OK");
-    headless::DialogSnapshot none;
-    EXPECT_FALSE(headless::snapshotDialog(nullptr, none));
-    EXPECT_FALSE(headless::snapshotDialog(seen.handle, none));  // destroyed by now
+    EXPECT_EQ(DialogDriver::controlId(seen.controls[0]), 0);  // destroyed by now
+    EXPECT_EQ(seen.listItems, (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(seen.selection, 1);
+    EXPECT_EQ(seen.listRect.left, 8);  // 5 units: 7.5 pixels, rounded as MulDiv rounds
+    EXPECT_FALSE(DialogDriver::isWindow(seen.dialog));
 }
 
 TEST(HeadlessManager, WindowQueriesAnswerBadHandlesWithNothing) {
     HWND bad = reinterpret_cast<HWND>(static_cast<UINT_PTR>(0x8));
-    RECT rect{5, 5, 5, 5};
-    EXPECT_FALSE(headless::isWindow(bad));
-    EXPECT_EQ(headless::windowStyle(bad), 0u);
-    EXPECT_FALSE(headless::getClientRect(bad, &rect));
-    EXPECT_EQ(rect.left, 5);
-    EXPECT_EQ(headless::className(bad), "");
-    EXPECT_EQ(headless::getDlgCtrlId(bad), 0);
-    EXPECT_FALSE(headless::postMessage(bad, WM_CLOSE, 0, 0));
-    EXPECT_EQ(headless::activeDialog(), nullptr);
+    EXPECT_FALSE(DialogDriver::isWindow(bad));
+    EXPECT_EQ(DialogDriver::style(bad), 0u);
+    EXPECT_EQ(DialogDriver::clientRect(bad).right, 0);
+    EXPECT_EQ(DialogDriver::className(bad), "");
+    EXPECT_EQ(DialogDriver::controlId(bad), 0);
+    EXPECT_TRUE(DialogDriver::controls(bad).empty());
+    EXPECT_EQ(DialogDriver::selectedItem(bad), -1);
+    EXPECT_FALSE(DialogDriver::postMessage(bad, WM_CLOSE, 0, 0));
     EXPECT_EQ(DialogHost::setFocus(bad), nullptr);
     EXPECT_FALSE(DialogHost::showWindow(bad, SW_SHOWNORMAL));
-    EXPECT_EQ(headless::className(DialogHost::getDesktopWindow()), "#32769");
+    EXPECT_EQ(DialogDriver::className(DialogHost::getDesktopWindow()), "#32769");
 }
 
 }  // namespace

@@ -1,6 +1,10 @@
 // The recording dialog procedure of the scenario suite.
 #include "tests/scenarios/scenario_support.h"
 
+#include "platform/program_resources.h"
+
+#include <gtest/gtest.h>
+
 #include <cstdio>
 #include <map>
 
@@ -62,6 +66,13 @@ INT_PTR CALLBACK recordingProcedure(HWND dialog, UINT message, WPARAM wordParam,
 }
 
 }  // namespace
+
+HINSTANCE testModule() {
+    std::string error;
+    HINSTANCE module = programModule(error);
+    if (module == nullptr) ADD_FAILURE() << "the scenario templates cannot be used: " << error;
+    return module;
+}
 
 INT_PTR runDialog(int templateId, DialogRun& run, HWND owner) {
     return DialogHost::dialogBoxParam(testModule(), static_cast<WORD>(templateId), owner, recordingProcedure,

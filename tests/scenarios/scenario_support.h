@@ -15,8 +15,7 @@ namespace scenario {
 
 using Log = std::vector<std::string>;
 
-// The test program's own templates: the executable's resources on Windows, a registered module on
-// Linux.
+// The suite's own templates, linked into the test program.
 HINSTANCE testModule();
 
 // One dialog run: what the recording procedure saw, and how it answers.

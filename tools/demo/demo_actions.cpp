@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "tools/demo/demo_platform.h"
+#include "tools/render/dialog_view.h"
 
 namespace demo {
 
@@ -21,7 +21,7 @@ std::string withoutMnemonics(const std::string& caption) {
 // The control the action names, as the live dialog has it; null (and `error` set) when missing.
 bool findControl(scripted::Dialog& dialog, const ControlRef& ref, uitools::ControlView& found, std::string& error) {
     uitools::DialogView view;
-    if (!snapshotLiveDialog(dialog.handle(), view)) {
+    if (!uitools::viewOfLiveDialog(dialog.handle(), view)) {
         error = "the dialog cannot be read";
         return false;
     }

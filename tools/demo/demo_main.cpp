@@ -7,7 +7,7 @@
 
 #include <UIResource/UIResourceVersion.h>
 
-#include "tools/demo/demo_platform.h"
+#include "tools/desktop/desktop.h"
 #include "tools/demo/demo_script.h"
 #include "tools/demo/demo_session.h"
 #include "tools/demo/tour_script.h"
@@ -88,7 +88,8 @@ int main(int argc, char** argv) {
         std::cerr << "uiresource-demo: " << (error.find(origin) == 0 ? error : origin + ": " + error) << "\n";
         return kUsageError;
     }
-    bool scripted = !options.scriptPath.empty() || !demo::canShowDialogs();
+    std::string whyNot;
+    bool scripted = !options.scriptPath.empty() || !desktop::canShowDialogs(whyNot);
     std::cout << "uiresource-demo: " << (scripted ? "playing " : "showing the dialogs of ")
               << (options.scriptPath.empty() ? "the built-in tour" : options.scriptPath) << "\n";
     demo::Session session(demo::SessionOptions{scripted, options.pictureDir}, std::cout);

@@ -9,7 +9,7 @@
 
 #include "platform/scripted_user/scripted_user.h"
 #include "tools/demo/demo_actions.h"
-#include "tools/demo/demo_platform.h"
+#include "platform/dialog_driver.h"
 #include "tools/demo/translator_procedure.h"
 #include "tools/render/dialog_painter.h"
 #include "tools/render/module_font.h"
@@ -61,11 +61,11 @@ Session::Session(const SessionOptions& options, std::ostream& transcript) : opti
     std::error_code ignored;
     std::filesystem::create_directories(options_.pictureDir, ignored);
     activeSession = this;
-    observeDialogClosing(closingCallback, this);
+    DialogDriver::observeClosing(closingCallback, this);
 }
 
 Session::~Session() {
-    observeDialogClosing(nullptr, nullptr);
+    DialogDriver::observeClosing(nullptr, nullptr);
     activeSession = nullptr;
 }
 
@@ -219,7 +219,7 @@ void Session::played(const Action&, HWND) {
 void Session::dialogClosing(HWND dialog) {
     uitools::DialogView view;
     std::string picture;
-    if (fontLoaded_ && snapshotLiveDialog(dialog, view)) {
+    if (fontLoaded_ && uitools::viewOfLiveDialog(dialog, view)) {
         char number[8];
         std::snprintf(number, sizeof number, "%02zu-", pictures_.size() + 1);
         picture = options_.pictureDir + "/" + number + slugOf(view.title) + ".png";

@@ -6,7 +6,7 @@
 #include <iterator>
 
 #include <UIResource/UIResource.h>
-#include "tools/inspector/module_index.h"
+#include "platform/dialog_driver.h"
 
 namespace uitools {
 
@@ -42,11 +42,11 @@ uires::ResourceKey parseTypeArgument(const std::string& text) {
 uires::ResourceKey parseNameArgument(const std::string& text) { return uires::parseResourceKey(text, true); }
 
 bool ResourceCatalogue::loadModule(std::string& error) {
-    std::vector<ModuleResourceId> ids;
-    if (!enumerateModuleResources(ids, error)) return false;
+    std::vector<DialogDriver::ModuleResource> ids;
+    if (!DialogDriver::listResources(getUIResourceAppInstance(), ids, error)) return false;
     entries_.clear();
     origin_ = "the module";
-    for (const ModuleResourceId& id : ids) {
+    for (const DialogDriver::ModuleResource& id : ids) {
         char* data = nullptr;
         long size = getResourceData(resourceArgument(id.name), resourceArgument(id.type), &data);
         if (size <= 0 || data == nullptr) continue;

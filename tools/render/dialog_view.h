@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32_types.h"
 #include "resources/dialog_template.h"
 #include "tools/render/image.h"
 
@@ -41,5 +42,9 @@ ControlKind controlKindOf(const std::string& className, uint32_t style);
 // The dialog as its template lays it out: dialog units converted to pixels with the template
 // font's base units, as the dialog manager converts them; captions as stored.
 DialogView viewFromTemplate(const uires::DialogTemplate& dialog);
+
+// A running dialog as it stands, read through the driver (live_dialog_view.cpp); false when
+// `dialog` is not a live window.
+bool viewOfLiveDialog(HWND dialog, DialogView& view);
 
 }  // namespace uitools

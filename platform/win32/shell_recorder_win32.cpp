@@ -1,23 +1,24 @@
-// The dialog tests' shell recorder on Windows: UIResource.dll's import of ShellExecuteA is pointed
-// at a recorder for the recorder's lifetime.
-#include "tests/dialogs/dialog_test_platform.h"
+// Recording what UIResource.dll hands to the shell: while recording, the DLL's import of
+// ShellExecuteA is pointed at a recorder, so the tests see every request and nothing opens.
+#include "platform/dialog_driver.h"
 
-#include <gtest/gtest.h>
+#include <shellapi.h>
 
 #include <cstring>
 
-namespace testplatform {
+namespace DialogDriver {
+
 namespace {
 
-std::vector<ShellRequest> recorded;
+std::vector<ShellRequest>& recorded() {
+    static std::vector<ShellRequest> requests;
+    return requests;
+}
 
 HINSTANCE WINAPI recordShellExecute(HWND window, LPCSTR verb, LPCSTR file, LPCSTR parameters, LPCSTR directory,
                                     INT showCommand) {
-    ShellRequest request;
-    request.file = file != nullptr ? file : "(null)";
-    request.showCommand = showCommand;
-    request.defaultVerbOnly = window == nullptr && verb == nullptr && parameters == nullptr && directory == nullptr;
-    recorded.push_back(request);
+    bool defaultVerbOnly = window == nullptr && verb == nullptr && parameters == nullptr && directory == nullptr;
+    recorded().push_back(ShellRequest{file != nullptr ? file : "(null)", showCommand, defaultVerbOnly});
     return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(42));  // what the shell returns on success
 }
 
@@ -28,6 +29,7 @@ T* at(HMODULE module, DWORD offset) {
 
 // The slot of the module's import address table through which it calls SHELL32's ShellExecuteA.
 void** shellExecuteSlot(HMODULE module) {
+    if (module == nullptr) return nullptr;
     auto* nt = at<IMAGE_NT_HEADERS>(module, static_cast<DWORD>(at<IMAGE_DOS_HEADER>(module, 0)->e_lfanew));
     const IMAGE_DATA_DIRECTORY& imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
     for (auto* entry = at<IMAGE_IMPORT_DESCRIPTOR>(module, imports.VirtualAddress); entry->Name != 0; ++entry) {
@@ -44,31 +46,30 @@ void** shellExecuteSlot(HMODULE module) {
     return nullptr;
 }
 
-void* swapShellExecute(void* replacement) {
-    void** slot = shellExecuteSlot(GetModuleHandleA("UIResource.dll"));
-    if (slot == nullptr) return nullptr;
+void pointSlotAt(void** slot, void* target) {
     DWORD protection = 0;
     VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &protection);
-    void* previous = *slot;
-    *slot = replacement;
+    *slot = target;
     VirtualProtect(slot, sizeof *slot, protection, &protection);
-    return previous;
 }
 
 void* realShellExecute = nullptr;
 
 }  // namespace
 
-ShellRecorder::ShellRecorder() {
-    recorded.clear();
-    realShellExecute = swapShellExecute(reinterpret_cast<void*>(&recordShellExecute));
-    if (realShellExecute == nullptr) ADD_FAILURE() << "UIResource.dll calls no ShellExecuteA to catch";
+void recordShellRequests(bool on) {
+    recorded().clear();
+    void** slot = shellExecuteSlot(GetModuleHandleA("UIResource.dll"));
+    if (slot == nullptr || (realShellExecute != nullptr) == on) return;
+    if (on) {
+        realShellExecute = *slot;
+        pointSlotAt(slot, reinterpret_cast<void*>(&recordShellExecute));
+    } else {
+        pointSlotAt(slot, realShellExecute);
+        realShellExecute = nullptr;
+    }
 }
 
-ShellRecorder::~ShellRecorder() {
-    if (realShellExecute != nullptr) swapShellExecute(realShellExecute);
-}
+std::vector<ShellRequest> shellRequests() { return recorded(); }
 
-std::vector<ShellRequest> ShellRecorder::requests() const { return recorded; }
-
-}  // namespace testplatform
+}  // namespace DialogDriver

@@ -1,28 +1,24 @@
-// The module's resource index on Windows: KERNEL32's enumeration of the DLL's resource directory.
-#include "tools/inspector/module_index.h"
+// Listing a module's resources on Windows: KERNEL32's enumeration of its resource directory.
+#include "platform/dialog_driver.h"
 
-#include <windows.h>
-
-#include <UIResource/UIResource.h>
-
-namespace uitools {
+namespace DialogDriver {
 
 namespace {
 
 uires::ResourceKey keyOf(LPCSTR nameOrId) {
-    if (IS_INTRESOURCE(nameOrId)) return uires::ResourceKey::ofId(LOWORD(reinterpret_cast<ULONG_PTR>(nameOrId)));
-    return uires::ResourceKey::ofText(nameOrId);
+    uires::ResourceKeyView view = uires::viewResourceKey(nameOrId);
+    return view.isId ? uires::ResourceKey::ofId(view.id) : uires::ResourceKey::ofText(view.text);
 }
 
 struct Walk {
-    std::vector<ModuleResourceId>* ids;
+    std::vector<ModuleResource>* resources;
     uires::ResourceKey type;
     uires::ResourceKey name;
 };
 
 BOOL CALLBACK onLanguage(HMODULE, LPCSTR, LPCSTR, WORD language, LONG_PTR context) {
     auto* walk = reinterpret_cast<Walk*>(context);
-    walk->ids->push_back(ModuleResourceId{walk->type, walk->name, language});
+    walk->resources->push_back(ModuleResource{walk->type, walk->name, language});
     return TRUE;
 }
 
@@ -42,10 +38,9 @@ BOOL CALLBACK onType(HMODULE module, LPSTR type, LONG_PTR context) {
 
 }  // namespace
 
-bool enumerateModuleResources(std::vector<ModuleResourceId>& ids, std::string& error) {
-    ids.clear();
-    Walk walk{&ids, {}, {}};
-    auto module = reinterpret_cast<HMODULE>(getUIResourceAppInstance());
+bool listResources(HINSTANCE module, std::vector<ModuleResource>& resources, std::string& error) {
+    resources.clear();
+    Walk walk{&resources, {}, {}};
     if (module == nullptr || !EnumResourceTypesA(module, onType, reinterpret_cast<LONG_PTR>(&walk))) {
         error = "the module's resource directory cannot be enumerated";
         return false;
@@ -53,4 +48,4 @@ bool enumerateModuleResources(std::vector<ModuleResourceId>& ids, std::string& e
     return true;
 }
 
-}  // namespace uitools
+}  // namespace DialogDriver

@@ -1,0 +1,112 @@
+// The one door through which everything outside the module drives or observes a dialog manager:
+// the scripted user, the sample host, the tests, the benchmarks and the inspector. Over USER32 on
+// Windows (a static library beside the DLL) and over the headless dialog manager on Linux
+// (exported from the library, as DialogHost is).
+//
+// Dialog procedures outside the module (a test's, the sample host's) reach their controls through
+// DialogHost, as the module's own do; running a template is DialogHost::dialogBoxParam too. The
+// driver adds what only someone in front of the dialogs does: attach a user who answers them, post
+// input, read windows as they stand, hear a dialog close, record what is handed to the shell, and
+// list a module's resources.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/dialog_host.h"
+#include "platform/win32_types.h"
+#include "resources/res_file.h"
+
+#ifdef _WIN32
+#define DIALOG_DRIVER_API
+#else
+#define DIALOG_DRIVER_API UIRESOURCE_API
+#endif
+
+namespace DialogDriver {
+
+// ---- The user --------------------------------------------------------------------------------------
+
+using DialogHook = void (*)(HWND dialog, void* context);
+
+// The user, called with the innermost dialog whenever a modal dialog waits for input: on Linux
+// each time the headless loop has handled what was posted, on Windows from a thread timer that
+// fires inside the modal loop. One at a time; null detaches. With no user on Linux a dialog cannot
+// run (DialogBoxParamA returns -1); a user who returns 1000 times in a row with the dialog open and
+// nothing posted has given up, and the dialog ends with -1.
+DIALOG_DRIVER_API void attachUser(DialogHook whenWaiting, void* context);
+
+// Called for each dialog that has ended, just before it is destroyed, while its controls can still
+// be read; null stops it.
+DIALOG_DRIVER_API void observeClosing(DialogHook observer, void* context);
+
+// Why the last dialog that could not be created (-1) failed, as the platform says it: on Windows
+// the system's message for the thread's last error, on Linux the headless manager's account (no
+// user, no such template, or the decoder's words on a damaged one). Empty when there is none.
+DIALOG_DRIVER_API std::string lastDialogFailure();
+
+// ---- Input -----------------------------------------------------------------------------------------
+
+// PostMessage: the modal loop takes it once the user returns. Keys go through the dialog keys
+// (Enter, Escape) as IsDialogMessage handles them; WM_SYSCOMMAND SC_CLOSE is the close box.
+DIALOG_DRIVER_API BOOL postMessage(HWND window, UINT message, WPARAM wordParam, LPARAM longParam);
+
+// ---- Windows as they stand -------------------------------------------------------------------------
+
+DIALOG_DRIVER_API bool isWindow(HWND window);
+DIALOG_DRIVER_API HWND focus();  // GetFocus
+// The controls of a dialog in template order (creation, tab and z-order).
+DIALOG_DRIVER_API std::vector<HWND> controls(HWND dialog);
+DIALOG_DRIVER_API int controlId(HWND control);            // GetDlgCtrlID; 0 for a dialog or a bad handle
+DIALOG_DRIVER_API std::string className(HWND window);     // upper case: "BUTTON", "#32770"; "" for a bad handle
+DIALOG_DRIVER_API DWORD style(HWND window);               // GetWindowLong(GWL_STYLE); 0 for a bad handle
+DIALOG_DRIVER_API RECT clientRect(HWND window);           // the client area in screen pixels
+// The control of `dialog` that is `window` or holds it (a combo box holds its edit field on
+// Windows), or null.
+DIALOG_DRIVER_API HWND controlHolding(HWND window, HWND dialog);
+
+// ---- What the module hands to the shell ------------------------------------------------------------
+
+struct ShellRequest {
+    std::string file;              // the text handed over; "(null)" for a null one
+    int showCommand = 0;           // SW_ value
+    bool defaultVerbOnly = false;  // no window, default verb, no parameters, no directory
+};
+
+// While recording, nothing is opened: each ShellExecuteA of the module is kept instead, oldest
+// first. Starting clears what an earlier recording kept.
+DIALOG_DRIVER_API void recordShellRequests(bool on);
+DIALOG_DRIVER_API std::vector<ShellRequest> shellRequests();
+
+// ---- Modules ---------------------------------------------------------------------------------------
+
+struct ModuleResource {
+    uires::ResourceKey type;
+    uires::ResourceKey name;
+    uint16_t language = 0;
+};
+
+// The resources `module` holds (the library's: getUIResourceAppInstance()); false with `error`
+// saying why when they cannot be listed, e.g. a damaged embedded .res on Linux.
+DIALOG_DRIVER_API bool listResources(HINSTANCE module, std::vector<ModuleResource>& resources, std::string& error);
+
+#ifndef _WIN32
+// Registers a compiled .res image (copied) as a module of its own for DialogBoxParamA, for the
+// templates of a program or a test; null with `error` saying why when the bytes are not one.
+// Windows programs link their resources instead (platform/program_resources.h).
+DIALOG_DRIVER_API HINSTANCE registerResources(const void* resBytes, size_t size, std::string& error);
+#endif
+
+// ---- Reading controls: written once, over the operations above ------------------------------------
+
+std::string text(HWND window);                            // WM_GETTEXT, whole
+std::vector<std::string> items(HWND listOrCombo);         // a list or combo box's entries, in display order
+int selectedItem(HWND listOrCombo);                       // -1 when none
+LPARAM itemData(HWND listOrCombo, int position);          // LB_ERR when there is no such position
+bool isChecked(HWND button);
+RECT rectInDialog(HWND control, HWND dialog);             // pixels in the dialog's client area
+RECT windowRect(HWND window);                             // screen pixels, frame included
+bool isComboBox(HWND window);
+
+}  // namespace DialogDriver

@@ -1,0 +1,77 @@
+// The driver's operations over the headless dialog manager, exported from the Linux library: all
+// that tools, tests and hosts use of the manager beyond the DialogHost operations is here.
+#include "platform/dialog_driver.h"
+
+#include "platform/headless/manager.h"
+#include "platform/headless/module_registry.h"
+
+namespace DialogDriver {
+
+using headless::findWindow;
+
+void attachUser(DialogHook whenWaiting, void* context) { headless::setUser(whenWaiting, context); }
+
+void observeClosing(DialogHook observer, void* context) { headless::setClosingObserver(observer, context); }
+
+std::string lastDialogFailure() { return headless::lastDialogFailure(); }
+
+BOOL postMessage(HWND window, UINT message, WPARAM wordParam, LPARAM longParam) {
+    return headless::postMessageTo(window, message, wordParam, longParam);
+}
+
+bool isWindow(HWND window) { return findWindow(window) != nullptr; }
+
+HWND focus() { return headless::focusedWindow(); }
+
+std::vector<HWND> controls(HWND dialog) {
+    const headless::Window* window = findWindow(dialog);
+    return window != nullptr ? window->children : std::vector<HWND>();
+}
+
+int controlId(HWND control) {
+    const headless::Window* window = findWindow(control);
+    return window != nullptr && window->kind != headless::WindowKind::Dialog ? window->id : 0;
+}
+
+std::string className(HWND window) {
+    const headless::Window* found = findWindow(window);
+    return found != nullptr ? found->className : std::string();
+}
+
+// USER32 keeps a disabled window's state in its style, and GetWindowLong shows it.
+DWORD style(HWND window) {
+    const headless::Window* found = findWindow(window);
+    if (found == nullptr) return 0;
+    return found->enabled ? found->style & ~WS_DISABLED : found->style | WS_DISABLED;
+}
+
+RECT clientRect(HWND window) {
+    const headless::Window* found = findWindow(window);
+    return found != nullptr ? headless::clientScreenRect(*found) : RECT{0, 0, 0, 0};
+}
+
+// The headless combo box is its own edit field, so every control holds only itself.
+HWND controlHolding(HWND window, HWND dialog) { return headless::isChildOf(window, dialog) ? window : nullptr; }
+
+void recordShellRequests(bool) { headless::shellRequestLog().clear(); }
+
+std::vector<ShellRequest> shellRequests() { return headless::shellRequestLog(); }
+
+bool listResources(HINSTANCE module, std::vector<ModuleResource>& resources, std::string& error) {
+    const headless::ParsedResources* parsed = headless::moduleResources(module);
+    if (parsed == nullptr || !parsed->error.empty()) {
+        error = parsed == nullptr ? "not a module of the headless dialog manager"
+                                  : "the module's compiled resources are damaged: " + parsed->error;
+        return false;
+    }
+    resources.clear();
+    for (const uires::ResourceEntry& entry : parsed->entries)
+        resources.push_back(ModuleResource{entry.type, entry.name, entry.language});
+    return true;
+}
+
+HINSTANCE registerResources(const void* resBytes, size_t size, std::string& error) {
+    return headless::registerModule(resBytes, size, error);
+}
+
+}  // namespace DialogDriver

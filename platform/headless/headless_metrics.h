@@ -1,0 +1,19 @@
+// What a real display would decide and the headless dialog manager fixes instead:
+// - the desktop is kDesktopWidth x kDesktopHeight pixels at (0, 0);
+// - dialog units become pixels with uires::baseUnitsForPointSize of the template's point size
+//   (6 x 13 for the 8-point faces), rounded as MapDialogRect rounds;
+// - a dialog's frame is kDialogFrame pixels on each side (DS_MODALFRAME or a caption) with a caption
+//   bar of kCaptionHeight pixels above its client area (Wine's default metrics);
+// - a bordered control (WS_BORDER) has a one-pixel border; a list-box item is as high as the
+//   dialog's base-unit height; a drop-down combo box is kComboFieldExtra pixels taller than that.
+#pragma once
+
+namespace headless {
+
+constexpr int kDesktopWidth = 1024;
+constexpr int kDesktopHeight = 768;
+constexpr int kDialogFrame = 3;
+constexpr int kCaptionHeight = 19;
+constexpr int kComboFieldExtra = 8;
+
+}  // namespace headless

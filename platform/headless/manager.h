@@ -1,0 +1,83 @@
+// The headless dialog manager's inner operations, room by room: each is defined in the file its
+// comment names, and shared by the controls, the DialogHost operations and the driver.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/dialog_driver.h"
+#include "platform/headless/window_table.h"
+
+namespace headless {
+
+// ---- Messages (dialog_procedure.cpp) -------------------------------------------------------------
+
+// SendMessage: a control's class behaviour, or a dialog's procedure followed by the default dialog
+// handling when the procedure returns FALSE. Unknown handles give 0.
+LRESULT sendMessageTo(HWND window, UINT message, WPARAM wordParam, LPARAM longParam);
+
+// WM_COMMAND from a control to its dialog's procedure, with the control's id and handle.
+void notifyParent(const Window& control, WORD code);
+
+// GetDlgItem: the dialog's control with `id`, or null.
+HWND controlWithId(const Window& dialog, int id);
+
+// ---- Focus (focus.cpp) ---------------------------------------------------------------------------
+
+HWND focusedWindow();
+// SetFocus, the one routine through which the focus changes: returns the previously focused
+// window, or null when `window` is neither null nor a live window (the focus then stays where it
+// was). Sends the focus notifications the controls send.
+HWND moveFocus(HWND window);
+// DEFDLG_SetFocus: as moveFocus, with an edit control's whole text selected as it takes the focus.
+void focusControl(HWND control);
+// Gives a dialog's focus back: to the control it had when another dialog took the focus, else
+// to its first tab stop.
+void restoreDialogFocus(HWND dialog);
+// The first visible, enabled control with WS_TABSTOP, else the first visible, enabled control.
+HWND firstTabStop(const Window& dialog);
+
+// ---- Modal dialogs (modal_loop.cpp) --------------------------------------------------------------
+
+// The user, called whenever a modal dialog waits for input: first once it is shown after
+// WM_INITDIALOG, then again each time the input posted so far has been handled and the dialog is
+// still open. A user who returns 1000 times in a row with nothing posted has given up: the dialog
+// ends with -1. With no user, a dialog cannot run and returns -1 at once. The closing observer is
+// called just before an ended dialog is destroyed, while it can still be read. Null detaches.
+using DialogHook = void (*)(HWND dialog, void* context);
+void setUser(DialogHook hook, void* context);
+void setClosingObserver(DialogHook observer, void* context);
+
+// The queue the modal loop takes keystrokes, clicks and posted commands from.
+BOOL postMessageTo(HWND window, UINT message, WPARAM wordParam, LPARAM longParam);
+INT_PTR runModalDialog(HINSTANCE instance, WORD templateId, HWND owner, DLGPROC procedure, LPARAM initValue);
+BOOL endModalDialog(HWND dialog, INT_PTR result);
+HWND innermostDialog();  // the running modal dialog that is not below another, or null
+// Why the last dialog could not be created ("" when it was): no user to answer it, no such
+// template, or the decoder's account of a damaged one.
+const std::string& lastDialogFailure();
+
+// ---- The dialog keys (dialog_keys.cpp) -----------------------------------------------------------
+
+// What IsDialogMessage does with a key pressed in `dialog`.
+void dialogKey(HWND dialog, WPARAM key);
+
+// ---- Creation and geometry (dialog_creation.cpp) -------------------------------------------------
+
+// Creates a dialog and its controls from the template of `instance`, hidden and placed as
+// DIALOG_CreateIndirect places it; null with `failure` saying why when there is no template or
+// it cannot be decoded.
+HWND createDialogFromTemplate(HINSTANCE instance, WORD templateId, HWND owner, DLGPROC procedure,
+                              std::string& failure);
+HWND desktopWindow();
+RECT screenRect(const Window& window);     // GetWindowRect
+RECT clientRect(const Window& window);     // GetClientRect: origin 0, 0
+POINT clientOrigin(const Window& dialog);  // screen position of a dialog's client area
+RECT clientScreenRect(const Window& window);  // the client area in screen pixels
+
+// ---- The shell (dialog_host_headless.cpp) --------------------------------------------------------
+
+// What the module handed to the shell, oldest first; nothing is ever opened.
+std::vector<DialogDriver::ShellRequest>& shellRequestLog();
+
+}  // namespace headless

@@ -1,0 +1,180 @@
+// Running a modal dialog: creation, WM_INITDIALOG, the loop that takes posted input and calls the
+// user while it waits, showing, ending and closing, each step in USER32's order (Wine's user32
+// dialog.c and defdlg.c were the reference).
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "platform/headless/manager.h"
+
+namespace headless {
+
+namespace {
+
+struct PostedMessage {
+    HWND window;
+    UINT message;
+    WPARAM wordParam;
+    LPARAM longParam;
+};
+
+struct Callback {
+    DialogHook hook = nullptr;
+    void* context = nullptr;
+};
+
+struct LoopState {
+    std::deque<PostedMessage> posted;
+    std::vector<HWND> modalDialogs;  // innermost last
+    Callback user;
+    Callback closingObserver;
+    std::string lastFailure;
+};
+
+LoopState& state() {
+    static LoopState loopState;
+    return loopState;
+}
+
+// A user who keeps returning with the dialog open and nothing posted has given up.
+constexpr int kMaxIdleCalls = 1000;
+
+bool hasEnded(HWND dialog) {
+    const Window* window = findWindow(dialog);
+    return window == nullptr || window->ended;
+}
+
+// WM_INITDIALOG with the first tab stop as its word parameter; TRUE asks for the focus on that
+// control, even when the procedure ended the dialog meanwhile (as USER32 does).
+void initialiseDialog(HWND dialog, LPARAM initValue) {
+    Window* window = findWindow(dialog);
+    HWND first = firstTabStop(*window);
+    INT_PTR wantsFocus = window->procedure != nullptr
+                             ? window->procedure(dialog, WM_INITDIALOG, reinterpret_cast<WPARAM>(first), initValue)
+                             : FALSE;
+    window = findWindow(dialog);
+    if (!wantsFocus || window == nullptr) return;
+    first = firstTabStop(*window);
+    if (first != nullptr) focusControl(first);
+    else moveFocus(dialog);
+}
+
+// Shown once the queue first runs empty. A dialog not yet activated (nothing gave it the focus
+// during WM_INITDIALOG) is activated now and its first tab stop takes the focus; one that was
+// activated keeps the focus where its procedure left it, even nowhere.
+void showDialog(HWND dialog) {
+    Window* window = findWindow(dialog);
+    window->style |= WS_VISIBLE;
+    if (window->activated) return;
+    window->activated = true;
+    HWND focus = focusedWindow();
+    if (focus != dialog && !isChildOf(focus, dialog)) restoreDialogFocus(dialog);
+}
+
+void dispatchPosted(HWND dialog, const PostedMessage& posted) {
+    if (findWindow(posted.window) == nullptr) return;
+    bool ours = posted.window == dialog || isChildOf(posted.window, dialog);
+    if (posted.message == WM_KEYDOWN && ours) dialogKey(dialog, posted.wordParam);
+    else if (posted.message != WM_KEYDOWN)
+        sendMessageTo(posted.window, posted.message, posted.wordParam, posted.longParam);
+}
+
+void runMessageLoop(HWND dialog) {
+    bool shown = false;
+    int idleCalls = 0;
+    while (!hasEnded(dialog)) {
+        LoopState& loop = state();
+        if (!loop.posted.empty()) {
+            PostedMessage next = loop.posted.front();
+            loop.posted.pop_front();
+            dispatchPosted(dialog, next);
+            idleCalls = 0;
+        } else if (!shown) {
+            showDialog(dialog);
+            shown = true;
+        } else if (loop.user.hook == nullptr || ++idleCalls > kMaxIdleCalls) {
+            endModalDialog(dialog, -1);
+        } else {
+            loop.user.hook(dialog, loop.user.context);
+        }
+    }
+}
+
+INT_PTR closeDialog(HWND dialog, HWND owner) {
+    LoopState& loop = state();
+    if (loop.closingObserver.hook != nullptr) loop.closingObserver.hook(dialog, loop.closingObserver.context);
+    HWND focus = focusedWindow();
+    if (focus == dialog || isChildOf(focus, dialog)) moveFocus(nullptr);  // a focused control loses it as it goes
+    Window* window = findWindow(dialog);
+    INT_PTR result = window->result;
+    sendMessageTo(dialog, WM_DESTROY, 0, 0);
+    destroyWindow(dialog);
+    loop.modalDialogs.pop_back();
+    if (Window* ownerWindow = findWindow(owner)) ownerWindow->enabled = true;
+    return result;
+}
+
+INT_PTR failDialog(const std::string& reason) {
+    state().lastFailure = reason;
+    return -1;
+}
+
+}  // namespace
+
+void setUser(DialogHook hook, void* context) { state().user = Callback{hook, context}; }
+
+void setClosingObserver(DialogHook observer, void* context) { state().closingObserver = Callback{observer, context}; }
+
+BOOL postMessageTo(HWND window, UINT message, WPARAM wordParam, LPARAM longParam) {
+    if (findWindow(window) == nullptr) return FALSE;
+    state().posted.push_back(PostedMessage{window, message, wordParam, longParam});
+    return TRUE;
+}
+
+HWND innermostDialog() {
+    const std::vector<HWND>& modal = state().modalDialogs;
+    return modal.empty() ? nullptr : modal.back();
+}
+
+const std::string& lastDialogFailure() { return state().lastFailure; }
+
+// USER32 refuses an owner that is no window before it looks at the template, and answers 0.
+INT_PTR runModalDialog(HINSTANCE instance, WORD templateId, HWND owner, DLGPROC procedure, LPARAM initValue) {
+    if (owner != nullptr && findWindow(owner) == nullptr) return 0;
+    LoopState& loop = state();
+    std::string failure;
+    HWND dialog = createDialogFromTemplate(instance, templateId, owner, procedure, failure);
+    if (dialog == nullptr) return failDialog(failure);
+    if (loop.user.hook == nullptr) {
+        destroyWindow(dialog);
+        return failDialog("no user is attached to answer dialog " + std::to_string(templateId));
+    }
+    loop.lastFailure.clear();
+    loop.modalDialogs.push_back(dialog);
+    if (Window* ownerWindow = findWindow(owner)) ownerWindow->enabled = false;
+    initialiseDialog(dialog, initValue);
+    runMessageLoop(dialog);
+    return closeDialog(dialog, owner);
+}
+
+// EndDialog: the focus leaves the dialog's controls for the dialog itself, the dialog hides, and
+// the dialog it was opened over gets its focus back; the loop ends once the procedure returns.
+BOOL endModalDialog(HWND dialog, INT_PTR result) {
+    Window* window = findWindow(dialog);
+    if (window == nullptr || window->kind != WindowKind::Dialog) return FALSE;
+    window->result = result;
+    window->ended = true;
+    if (Window* owner = findWindow(window->owner)) owner->enabled = true;
+    if (isChildOf(focusedWindow(), dialog)) moveFocus(dialog);
+    window = findWindow(dialog);
+    window->style &= ~WS_VISIBLE;
+    std::vector<HWND>& modal = state().modalDialogs;
+    if (modal.size() >= 2 && modal.back() == dialog) {
+        HWND below = modal[modal.size() - 2];
+        HWND focus = focusedWindow();
+        if (focus != below && !isChildOf(focus, below)) restoreDialogFocus(below);
+    }
+    return TRUE;
+}
+
+}  // namespace headless

@@ -1,0 +1,137 @@
+// The driver's operations over USER32: the user as a thread timer inside the modal loop, dialogs
+// heard closing through a CBT hook, and windows read with USER32's own queries.
+#include "platform/dialog_driver.h"
+
+#include <cctype>
+
+namespace DialogDriver {
+
+namespace {
+
+struct Hook {
+    DialogHook hook = nullptr;
+    void* context = nullptr;
+};
+
+struct DriverState {
+    Hook user;
+    UINT_PTR timer = 0;
+    Hook closingObserver;
+    HHOOK closingHook = nullptr;
+};
+
+DriverState& state() {
+    static DriverState driver;
+    return driver;
+}
+
+bool isWaitingDialog(HWND window) {
+    return window != nullptr && className(window) == "#32770" && IsWindowVisible(window) && IsWindowEnabled(window);
+}
+
+BOOL CALLBACK rememberWaitingDialog(HWND window, LPARAM found) {
+    if (isWaitingDialog(window)) *reinterpret_cast<HWND*>(found) = window;
+    return TRUE;
+}
+
+// The active window, else the last enabled, visible dialog of this thread: a modal dialog's owner
+// is disabled while it runs, so that is the innermost one.
+HWND waitingDialog() {
+    HWND active = GetActiveWindow();
+    if (isWaitingDialog(active)) return active;
+    HWND found = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), rememberWaitingDialog, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// A thread timer set before the modal call fires inside the dialog manager's modal loop, once
+// what was posted has been handled (WM_TIMER comes after every posted message).
+void CALLBACK onTimer(HWND, UINT, UINT_PTR, DWORD) {
+    HWND dialog = waitingDialog();
+    Hook user = state().user;
+    if (dialog != nullptr && user.hook != nullptr) user.hook(dialog, user.context);
+}
+
+LRESULT CALLBACK onWindowEvent(int code, WPARAM wordParam, LPARAM longParam) {
+    Hook observer = state().closingObserver;
+    if (code == HCBT_DESTROYWND && observer.hook != nullptr) {
+        HWND window = reinterpret_cast<HWND>(wordParam);
+        if (className(window) == "#32770") observer.hook(window, observer.context);
+    }
+    return CallNextHookEx(state().closingHook, code, wordParam, longParam);
+}
+
+}  // namespace
+
+void attachUser(DialogHook whenWaiting, void* context) {
+    DriverState& driver = state();
+    driver.user = Hook{whenWaiting, context};
+    if (whenWaiting != nullptr && driver.timer == 0) driver.timer = SetTimer(nullptr, 0, 5, onTimer);
+    if (whenWaiting == nullptr && driver.timer != 0) {
+        KillTimer(nullptr, driver.timer);
+        driver.timer = 0;
+    }
+}
+
+void observeClosing(DialogHook observer, void* context) {
+    DriverState& driver = state();
+    driver.closingObserver = Hook{observer, context};
+    if (observer != nullptr && driver.closingHook == nullptr) {
+        driver.closingHook = SetWindowsHookExA(WH_CBT, onWindowEvent, nullptr, GetCurrentThreadId());
+    } else if (observer == nullptr && driver.closingHook != nullptr) {
+        UnhookWindowsHookEx(driver.closingHook);
+        driver.closingHook = nullptr;
+    }
+}
+
+std::string lastDialogFailure() {
+    DWORD error = GetLastError();
+    if (error == 0) return std::string();
+    char message[512] = "";
+    DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
+                                  message, sizeof message, nullptr);
+    while (length > 0 && std::isspace(static_cast<unsigned char>(message[length - 1]))) message[--length] = '\0';
+    return length > 0 ? std::string(message) : "error " + std::to_string(error);
+}
+
+BOOL postMessage(HWND window, UINT message, WPARAM wordParam, LPARAM longParam) {
+    return PostMessageA(window, message, wordParam, longParam);
+}
+
+bool isWindow(HWND window) { return IsWindow(window) != FALSE; }
+
+HWND focus() { return GetFocus(); }
+
+std::vector<HWND> controls(HWND dialog) {
+    std::vector<HWND> children;
+    if (!IsWindow(dialog)) return children;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
+        children.push_back(child);
+    return children;
+}
+
+int controlId(HWND control) { return GetDlgCtrlID(control); }
+
+std::string className(HWND window) {
+    char name[64] = "";
+    if (window == nullptr || GetClassNameA(window, name, sizeof name) == 0) return std::string();
+    for (char* c = name; *c != '\0'; ++c) *c = static_cast<char>(std::toupper(static_cast<unsigned char>(*c)));
+    return name;
+}
+
+DWORD style(HWND window) { return static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE)); }
+
+RECT clientRect(HWND window) {
+    RECT rect{0, 0, 0, 0};
+    if (!GetClientRect(window, &rect)) return rect;
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+HWND controlHolding(HWND window, HWND dialog) {
+    if (window == nullptr || !IsChild(dialog, window)) return nullptr;
+    while (window != nullptr && GetParent(window) != dialog) window = GetParent(window);
+    return window;
+}
+
+}  // namespace DialogDriver
