@@ -142,7 +142,7 @@ TEST(InspectorOnModule, UnwritableOutputFails) {
     for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
              {"render", "101", "-o", nowhere}, {"font", "-o", nowhere}, {"text", "x", "-o", nowhere},
              {"extract", "FONTDATA", "107", "-o", nowhere}, {"extract", "FONTSIZE", "108", "-o", nowhere + ".bin"}})
-        expectFailure(args, "cannot be written");
+        expectFailure(args, ": cannot be written: No such file or directory");
 }
 
 TEST(InspectorCommandLine, WrongCommandLinesAreUsageErrorsAndEveryCommandHasHelp) {
@@ -189,7 +189,8 @@ TEST(InspectorOnResFile, ListsShowsRendersAndExtractsAHostsOwnResources) {
 }
 
 TEST(InspectorOnResFile, UnreadableAndMalformedFilesFailWithTheFileNamed) {
-    expectFailure({"--res", scratch("absent.res"), "list"}, "absent.res: cannot be opened for reading");
+    expectFailure({"--res", scratch("absent.res"), "list"}, "absent.res: cannot be read: No such file or directory");
+    expectFailure({"--res", UIRESOURCE_TEST_OUTPUT_DIR, "list"}, UIRESOURCE_TEST_OUTPUT_DIR ": cannot be read: ");
     std::vector<uint8_t> sample = readFile(kSampleRes);
     ASSERT_GT(sample.size(), 100u);
     writeFile(scratch("truncated.res"), std::vector<uint8_t>(sample.begin(), sample.begin() + 90));

@@ -1,12 +1,12 @@
 // The inspector's commands that write files: render, font, text and extract.
 #include <cctype>
-#include <cstdio>
 
 #include "resources/dialog_template.h"
 #include "tools/inspector/inspector.h"
 #include "tools/inspector/inspector_commands.h"
 #include "tools/inspector/resource_description.h"
 #include "tools/render/dialog_painter.h"
+#include "tools/render/file_bytes.h"
 #include "tools/render/module_font.h"
 #include "tools/render/palette.h"
 
@@ -24,6 +24,15 @@ int failed(const CommandContext& context, const std::string& message) {
     return kExitFailed;
 }
 
+// Writes the command's bytes to its -o file and says so; `what` tells the user what was written.
+int writeOutput(const CommandContext& context, const uint8_t* data, size_t size, const std::string& what) {
+    const std::string& path = context.invocation.output;
+    std::string error;
+    if (!writeFileBytes(path, data, size, error)) return failed(context, error);
+    context.out << "wrote " << path << " (" << what << ")\n";
+    return kExitDone;
+}
+
 int savePicture(const CommandContext& context, const Image& image) {
     int scale = context.invocation.scale > 0 ? context.invocation.scale : 1;
     Image scaled = image;
@@ -31,12 +40,10 @@ int savePicture(const CommandContext& context, const Image& image) {
         scaled = Image(image.width() * scale, image.height() * scale, Colour{});
         scaled.blitScaled(image, 0, 0, scale);
     }
-    if (!scaled.savePng(context.invocation.output)) {
-        return failed(context, context.invocation.output + ": cannot be written");
-    }
-    context.out << "wrote " << context.invocation.output << " (" << scaled.width() << " x " << scaled.height()
-                << " pixels)\n";
-    return kExitDone;
+    std::vector<uint8_t> png = scaled.encodePng();
+    if (png.empty()) return failed(context, "the picture cannot be encoded as PNG");
+    return writeOutput(context, png.data(), png.size(),
+                       std::to_string(scaled.width()) + " x " + std::to_string(scaled.height()) + " pixels");
 }
 
 bool endsWithPng(const std::string& path) {
@@ -44,13 +51,6 @@ bool endsWithPng(const std::string& path) {
     std::string tail = path.substr(path.size() - 4);
     for (char& c : tail) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return tail == ".png";
-}
-
-bool writeBytes(const std::string& path, const uint8_t* data, size_t size) {
-    FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) return false;
-    bool written = size == 0 || std::fwrite(data, 1, size, file) == size;
-    return std::fclose(file) == 0 && written;
 }
 
 // One cell of the atlas as ink on white: the glyphs live in alpha alone (255 ink, 1 background).
@@ -139,9 +139,7 @@ int extractCommand(const CommandContext& context) {
         }
         return savePicture(context, picture);
     }
-    if (!writeBytes(path, entry->data, entry->size)) return failed(context, path + ": cannot be written");
-    context.out << "wrote " << path << " (" << entry->size << " bytes)\n";
-    return kExitDone;
+    return writeOutput(context, entry->data, entry->size, std::to_string(entry->size) + " bytes");
 }
 
 std::string unescapeText(const std::string& text) {
