@@ -195,7 +195,14 @@ TEST(InspectorOnResFile, UnreadableAndMalformedFilesFailWithTheFileNamed) {
     ASSERT_GT(sample.size(), 100u);
     writeFile(scratch("truncated.res"), std::vector<uint8_t>(sample.begin(), sample.begin() + 90));
     expectFailure({"--res", scratch("truncated.res"), "list"}, "truncated.res: not a compiled resource file");
-    writeFile(scratch("bad_dialog.res"), resbytes::resEntry(5, 3, {0xC0, 0x00, 0xC8}));
+    writeFile(scratch("empty.res"), {});
+    expectFailure({"--res", scratch("empty.res"), "list"}, "empty.res: not a compiled resource file: no bytes");
+    std::vector<uint8_t> badDialog = resbytes::resEntry(5, 3, {0xC0, 0x00, 0xC8});
+    writeFile(scratch("no_leader.res"), badDialog);
+    expectFailure({"--res", scratch("no_leader.res"), "list"}, "the first entry (5 3) is not the empty one");
+    std::vector<uint8_t> leader = resbytes::resEntry(0, 0, {});
+    badDialog.insert(badDialog.begin(), leader.begin(), leader.end());
+    writeFile(scratch("bad_dialog.res"), badDialog);
     expectFailure({"--res", scratch("bad_dialog.res"), "show", "3"}, "DIALOG 3 is malformed");
     EXPECT_EQ(inspect({"--res", scratch("bad_dialog.res"), "render", "3", "-o", scratch("bad.png")}).status, 1);
     Outcome listed = inspect({"--res", scratch("bad_dialog.res"), "list"});
