@@ -105,6 +105,9 @@ TEST(InspectorOnModule, RenderFontAndTextWritePicturesOfTheExpectedSize) {
     EXPECT_EQ(picture.height(), 146 + 25); // 90 units of 13/8 pixels, the frame and the title bar
     ASSERT_EQ(inspect({"render", "109", "--scale", "2", "-o", scratch("edit_mesh.png")}).status, 0);
     ASSERT_EQ(inspect({"font", "-o", scratch("font.png")}).status, 0);
+    Outcome piped = inspect({"font", "-o", "-"});
+    std::vector<uint8_t> png = readFile(scratch("font.png"));
+    EXPECT_EQ(piped.out, std::string(png.begin(), png.end())) << "-o - is standard output, nothing else on it";
     ASSERT_EQ(inspect({"text", "A\\tB\\nC", "-o", scratch("text.png")}).status, 0);
     picture = readPicture(scratch("text.png"));
     char* advances = nullptr;
@@ -121,6 +124,7 @@ TEST(InspectorOnModule, ExtractWritesTheExactBytesOrAPngOfATgaPicture) {
     char* data = nullptr;
     long size = getResourceData(getResourceStringFromInt(108), "FONTSIZE", &data);
     EXPECT_EQ(readFile(scratch("advances.bin")), std::vector<uint8_t>(data, data + size));
+    EXPECT_EQ(inspect({"extract", "FONTSIZE", "108", "-o", "-"}).out, std::string(data, data + size));
     Outcome dialog = inspect({"extract", "dialog", "#109", "-o", scratch("edit_mesh.dlg")});
     ASSERT_EQ(dialog.status, 0) << dialog.err;
     EXPECT_EQ(readFile(scratch("edit_mesh.dlg")).size(), 2156u);
@@ -154,6 +158,9 @@ TEST(InspectorCommandLine, WrongCommandLinesAreUsageErrorsAndEveryCommandHasHelp
     EXPECT_EQ(inspect({"list", "-o", "x"}).status, 2);
     EXPECT_EQ(inspect({"font", "-o"}).status, 2);
     EXPECT_EQ(inspect({"font", "--scale", "0", "-o", "x.png"}).status, 2);
+    EXPECT_TRUE(contains(inspect({"render", "101", "-o", "x.jpg"}).err, "render writes PNG pictures only"));
+    EXPECT_EQ(inspect({"text", "x", "-o", "x.png.bmp"}).status, 2);
+    EXPECT_EQ(inspect({"font", "-o", "png"}).status, 2);
     EXPECT_EQ(inspect({"list", "--bogus"}).status, 2);
     Outcome general = inspect({"--help"});
     EXPECT_EQ(general.status, 0);

@@ -24,10 +24,14 @@ int failed(const CommandContext& context, const std::string& message) {
     return kExitFailed;
 }
 
-// Writes the command's bytes to its -o file and says so; `what` tells the user what was written.
+// Writes the command's bytes to its -o file and says so (`what` was written), or sends them alone
+// to standard output, where a note would spoil them.
 int writeOutput(const CommandContext& context, const uint8_t* data, size_t size, const std::string& what) {
     const std::string& path = context.invocation.output;
     std::string error;
+    if (context.invocation.toStandardOutput()) {
+        return writeStreamBytes(context.out, data, size, error) ? kExitDone : failed(context, error);
+    }
     if (!writeFileBytes(path, data, size, error)) return failed(context, error);
     context.out << "wrote " << path << " (" << what << ")\n";
     return kExitDone;
@@ -44,13 +48,6 @@ int savePicture(const CommandContext& context, const Image& image) {
     if (png.empty()) return failed(context, "the picture cannot be encoded as PNG");
     return writeOutput(context, png.data(), png.size(),
                        std::to_string(scaled.width()) + " x " + std::to_string(scaled.height()) + " pixels");
-}
-
-bool endsWithPng(const std::string& path) {
-    if (path.size() < 4) return false;
-    std::string tail = path.substr(path.size() - 4);
-    for (char& c : tail) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return tail == ".png";
 }
 
 // One cell of the atlas as ink on white: the glyphs live in alpha alone (255 ink, 1 background).
@@ -140,6 +137,13 @@ int extractCommand(const CommandContext& context) {
         return savePicture(context, picture);
     }
     return writeOutput(context, entry->data, entry->size, std::to_string(entry->size) + " bytes");
+}
+
+bool endsWithPng(const std::string& path) {
+    if (path.size() < 4) return false;
+    std::string tail = path.substr(path.size() - 4);
+    for (char& c : tail) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return tail == ".png";
 }
 
 std::string unescapeText(const std::string& text) {

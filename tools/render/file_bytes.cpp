@@ -5,6 +5,12 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <iostream>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 namespace uitools {
 
@@ -13,6 +19,18 @@ namespace {
 bool failWithReason(const std::string& what, int code, std::string& error) {
     error = what + ": " + (code != 0 ? std::strerror(code) : "unknown error");
     return false;
+}
+
+// Windows' C runtime writes each LF to standard output as CR LF until the stream is made binary.
+void keepBinary(std::ostream& out) {
+#ifdef _WIN32
+    if (out.rdbuf() != std::cout.rdbuf()) return;
+    out.flush();
+    std::fflush(stdout);
+    _setmode(_fileno(stdout), _O_BINARY);
+#else
+    (void)out;
+#endif
 }
 
 }  // namespace
@@ -40,6 +58,15 @@ bool writeFileBytes(const std::string& path, const uint8_t* data, size_t size, s
         reason = errno;
     }
     return written ? true : failWithReason(path + ": cannot be written", reason, error);
+}
+
+bool writeStreamBytes(std::ostream& out, const uint8_t* data, size_t size, std::string& error) {
+    keepBinary(out);
+    out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    out.flush();
+    if (out) return true;
+    error = "standard output: cannot be written";
+    return false;
 }
 
 }  // namespace uitools

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -14,5 +15,9 @@ bool readFileBytes(const std::string& path, std::vector<uint8_t>& bytes, std::st
 
 // Creates or replaces the file with these bytes; false with "PATH: cannot be written: REASON".
 bool writeFileBytes(const std::string& path, const uint8_t* data, size_t size, std::string& error);
+
+// Writes the bytes unchanged to a stream (standard output kept binary on Windows); false with a
+// message when the stream refuses them.
+bool writeStreamBytes(std::ostream& out, const uint8_t* data, size_t size, std::string& error);
 
 }  // namespace uitools
