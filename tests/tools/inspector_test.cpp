@@ -118,6 +118,18 @@ TEST(InspectorOnModule, RenderFontAndTextWritePicturesOfTheExpectedSize) {
     EXPECT_EQ(picture.height(), 2 * (2 * 16 + 8));
 }
 
+TEST(InspectorOnModule, TextIsUtf8SetInCodePage1252AndRefusesWhatTheFontLacks) {
+    // Codes 128 to 159, which differ from Unicode, and two above, typed and as escapes of the codes.
+    Outcome typed = inspect({"text", "€‚ƒ„…†‡ˆ‰Š‹ŒŽ‘’“”•–—˜™š›œžŸ éÿ", "-o", "-"});
+    Outcome escaped = inspect({"text", "\\x80\\x82\\x83\\x84\\x85\\x86\\x87\\x88\\x89\\x8A\\x8B\\x8C\\x8E\\x91"
+                               "\\x92\\x93\\x94\\x95\\x96\\x97\\x98\\x99\\x9A\\x9B\\x9C\\x9E\\x9F \\xE9\\xFF", "-o", "-"});
+    ASSERT_EQ(typed.status, 0) << typed.err;
+    EXPECT_EQ(typed.out, escaped.out);
+    expectFailure({"text", "a中", "-o", "-"}, "U+4E2D is not in code page 1252");
+    expectFailure({"text", "\xC2\x81", "-o", "-"}, "U+0081 is not in code page 1252");  // unassigned there
+    expectFailure({"text", "a\xE9", "-o", "-"}, "byte 0xE9 at offset 1 is not UTF-8");
+}
+
 TEST(InspectorOnModule, ExtractWritesTheExactBytesOrAPngOfATgaPicture) {
     Outcome raw = inspect({"extract", "FONTSIZE", "108", "-o", scratch("advances.bin")});
     ASSERT_EQ(raw.status, 0) << raw.err;

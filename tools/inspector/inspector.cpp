@@ -49,10 +49,12 @@ const CommandInfo kCommands[] = {
      "its code below it. -o - writes the PNG to standard output."},
     {"text", textCommand, 1, Output::kPicture, "text TEXT -o FILE.png [--scale N]",
      "text set in the module's font",
-     "Sets TEXT in the module's font with its advance table (default scale 2). The escapes \\n, \\r,\n"
-     "\\t, \\\\ and \\xHH are understood. Tab moves the pen by its advance (40 pixels), line feed\n"
-     "starts a new line, carriage return goes back to the start of the line (so CR LF is one break);\n"
-     "the advance table gives all three no glyph. -o - writes the PNG to standard output."},
+     "Sets TEXT in the module's font with its advance table (default scale 2). TEXT is UTF-8; the font\n"
+     "has the characters of code page 1252 and any other is refused. The escapes \\n, \\r, \\t, \\\\\n"
+     "and \\xHH (a code page byte as it is) are understood. Tab moves the pen by its advance (40\n"
+     "pixels), line feed starts a new line, carriage return goes back to the start of the line (so\n"
+     "CR LF is one break); the advance table gives all three no glyph. -o - writes the PNG to\n"
+     "standard output."},
     {"extract", extractCommand, 2, Output::kBytes, "extract TYPE ID -o FILE",
      "a resource's bytes (TGA as PNG)",
      "Writes the bytes of resource ID of type TYPE to FILE. TYPE is a name (FONTDATA, DIALOG, MENU,\n"

@@ -5,6 +5,7 @@
 #include "tools/inspector/inspector.h"
 #include "tools/inspector/inspector_commands.h"
 #include "tools/inspector/resource_description.h"
+#include "tools/render/code_page_1252.h"
 #include "tools/render/dialog_painter.h"
 #include "tools/render/file_bytes.h"
 #include "tools/render/module_font.h"
@@ -112,7 +113,11 @@ int textCommand(const CommandContext& context) {
     BitmapFont font;
     std::string error;
     if (!loadModuleFont(font, error)) return failed(context, error);
-    std::string text = unescapeText(context.invocation.operands[0]);
+    std::string codePage;
+    if (!utf8ToCodePage1252(context.invocation.operands[0], codePage, error)) {
+        return failed(context, "the text cannot be set in the font: " + error);
+    }
+    std::string text = unescapeText(codePage);  // after the conversion: \xHH is a code page byte as it is
     PixelRect size = measureParagraph(font, text, BitmapFont::kLineHeight);
     const int margin = 4;
     Image picture(size.width() + 2 * margin, size.height() + 2 * margin, palette::kWindow);
