@@ -83,6 +83,25 @@ bool readEntry(ByteReader& reader, ResourceEntry& entry, std::string& error) {
     return true;
 }
 
+bool isEmptyLeader(const ResourceEntry& entry) {
+    return entry.size == 0 && entry.type.isId && entry.type.id == 0;
+}
+
+// windres, llvm-rc and rc.exe all begin a .res file with an empty entry (no data, type 0); it is
+// what tells a compiled resource file from other bytes, an empty file included.
+bool readEmptyLeader(ByteReader& reader, std::string& error) {
+    if (reader.remaining() == 0) {
+        error = "no bytes at all (a compiled resource file begins with a 32-byte empty entry)";
+        return false;
+    }
+    ResourceEntry leader;
+    if (!readEntry(reader, leader, error)) return false;
+    if (isEmptyLeader(leader)) return true;
+    error = "the first entry (" + leader.type.describe() + " " + leader.name.describe() +
+            ") is not the empty one a compiled resource file begins with";
+    return false;
+}
+
 }  // namespace
 
 std::string ResourceKey::describe() const { return isId ? std::to_string(id) : text; }
@@ -90,11 +109,11 @@ std::string ResourceKey::describe() const { return isId ? std::to_string(id) : t
 bool parseResFile(const uint8_t* bytes, size_t size, std::vector<ResourceEntry>& entries, std::string& error) {
     entries.clear();
     ByteReader reader(bytes, size);
+    if (!readEmptyLeader(reader, error)) return false;
     while (reader.remaining() > 0) {
         ResourceEntry entry;
         if (!readEntry(reader, entry, error)) return false;
-        bool emptyLeader = entry.size == 0 && entry.type.isId && entry.type.id == 0;
-        if (!emptyLeader) entries.push_back(entry);
+        if (!isEmptyLeader(entry)) entries.push_back(entry);
     }
     return true;
 }

@@ -39,8 +39,9 @@ struct ResourceEntry {
     uint32_t size = 0;
 };
 
-// Parses every entry of a .res image, skipping the empty leading entry. The entries point into
-// `bytes`, which must outlive them. On malformed input returns false and says where in `error`.
+// Parses every entry of a .res image, which must begin with the empty leading entry (not returned).
+// The entries point into `bytes`, which must outlive them. On malformed input returns false and
+// says where in `error`.
 bool parseResFile(const uint8_t* bytes, size_t size, std::vector<ResourceEntry>& entries, std::string& error);
 
 // Case-insensitive match of a key against a text name.

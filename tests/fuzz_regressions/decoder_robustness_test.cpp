@@ -105,10 +105,10 @@ TEST(TruncatedInput, EveryCutOfAResFileInsideAnEntryIsRefusedWithAMessage) {
     Bytes dialog = moduleResource(IDD_MATERIAL_PROPERTIES, kDialogType);
     Bytes res = concat(resEntry(0, 0, {}), resEntry(kDialogType, IDD_MATERIAL_PROPERTIES, dialog));
     EXPECT_EQ(resError(res), "");
-    // A cut at an entry boundary leaves whole entries (the empty leader alone is a valid file), and
-    // the last entry may lack its padding.
+    // A cut at an entry boundary leaves whole entries (the empty leader alone is a valid file, no
+    // bytes at all are not), and the last entry may lack its padding.
     size_t dataEnd = 32 + 32 + dialog.size();
-    for (size_t length = 1; length < dataEnd; ++length) {
+    for (size_t length = 0; length < dataEnd; ++length) {
         if (length == 32) continue;
         EXPECT_FALSE(resError(Bytes(res.begin(), res.begin() + length)).empty()) << "cut to " << length;
     }

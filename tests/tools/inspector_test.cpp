@@ -105,6 +105,9 @@ TEST(InspectorOnModule, RenderFontAndTextWritePicturesOfTheExpectedSize) {
     EXPECT_EQ(picture.height(), 146 + 25); // 90 units of 13/8 pixels, the frame and the title bar
     ASSERT_EQ(inspect({"render", "109", "--scale", "2", "-o", scratch("edit_mesh.png")}).status, 0);
     ASSERT_EQ(inspect({"font", "-o", scratch("font.png")}).status, 0);
+    Outcome piped = inspect({"font", "-o", "-"});
+    std::vector<uint8_t> png = readFile(scratch("font.png"));
+    EXPECT_EQ(piped.out, std::string(png.begin(), png.end())) << "-o - is standard output, nothing else on it";
     ASSERT_EQ(inspect({"text", "A\\tB\\nC", "-o", scratch("text.png")}).status, 0);
     picture = readPicture(scratch("text.png"));
     char* advances = nullptr;
@@ -115,12 +118,25 @@ TEST(InspectorOnModule, RenderFontAndTextWritePicturesOfTheExpectedSize) {
     EXPECT_EQ(picture.height(), 2 * (2 * 16 + 8));
 }
 
+TEST(InspectorOnModule, TextIsUtf8SetInCodePage1252AndRefusesWhatTheFontLacks) {
+    // Codes 128 to 159, which differ from Unicode, and two above, typed and as escapes of the codes.
+    Outcome typed = inspect({"text", "€‚ƒ„…†‡ˆ‰Š‹ŒŽ‘’“”•–—˜™š›œžŸ éÿ", "-o", "-"});
+    Outcome escaped = inspect({"text", "\\x80\\x82\\x83\\x84\\x85\\x86\\x87\\x88\\x89\\x8A\\x8B\\x8C\\x8E\\x91"
+                               "\\x92\\x93\\x94\\x95\\x96\\x97\\x98\\x99\\x9A\\x9B\\x9C\\x9E\\x9F \\xE9\\xFF", "-o", "-"});
+    ASSERT_EQ(typed.status, 0) << typed.err;
+    EXPECT_EQ(typed.out, escaped.out);
+    expectFailure({"text", "a中", "-o", "-"}, "U+4E2D is not in code page 1252");
+    expectFailure({"text", "\xC2\x81", "-o", "-"}, "U+0081 is not in code page 1252");  // unassigned there
+    expectFailure({"text", "a\xE9", "-o", "-"}, "byte 0xE9 at offset 1 is not UTF-8");
+}
+
 TEST(InspectorOnModule, ExtractWritesTheExactBytesOrAPngOfATgaPicture) {
     Outcome raw = inspect({"extract", "FONTSIZE", "108", "-o", scratch("advances.bin")});
     ASSERT_EQ(raw.status, 0) << raw.err;
     char* data = nullptr;
     long size = getResourceData(getResourceStringFromInt(108), "FONTSIZE", &data);
     EXPECT_EQ(readFile(scratch("advances.bin")), std::vector<uint8_t>(data, data + size));
+    EXPECT_EQ(inspect({"extract", "FONTSIZE", "108", "-o", "-"}).out, std::string(data, data + size));
     Outcome dialog = inspect({"extract", "dialog", "#109", "-o", scratch("edit_mesh.dlg")});
     ASSERT_EQ(dialog.status, 0) << dialog.err;
     EXPECT_EQ(readFile(scratch("edit_mesh.dlg")).size(), 2156u);
@@ -142,7 +158,7 @@ TEST(InspectorOnModule, UnwritableOutputFails) {
     for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
              {"render", "101", "-o", nowhere}, {"font", "-o", nowhere}, {"text", "x", "-o", nowhere},
              {"extract", "FONTDATA", "107", "-o", nowhere}, {"extract", "FONTSIZE", "108", "-o", nowhere + ".bin"}})
-        expectFailure(args, "cannot be written");
+        expectFailure(args, ": cannot be written: No such file or directory");
 }
 
 TEST(InspectorCommandLine, WrongCommandLinesAreUsageErrorsAndEveryCommandHasHelp) {
@@ -154,6 +170,9 @@ TEST(InspectorCommandLine, WrongCommandLinesAreUsageErrorsAndEveryCommandHasHelp
     EXPECT_EQ(inspect({"list", "-o", "x"}).status, 2);
     EXPECT_EQ(inspect({"font", "-o"}).status, 2);
     EXPECT_EQ(inspect({"font", "--scale", "0", "-o", "x.png"}).status, 2);
+    EXPECT_TRUE(contains(inspect({"render", "101", "-o", "x.jpg"}).err, "render writes PNG pictures only"));
+    EXPECT_EQ(inspect({"text", "x", "-o", "x.png.bmp"}).status, 2);
+    EXPECT_EQ(inspect({"font", "-o", "png"}).status, 2);
     EXPECT_EQ(inspect({"list", "--bogus"}).status, 2);
     Outcome general = inspect({"--help"});
     EXPECT_EQ(general.status, 0);
@@ -189,12 +208,20 @@ TEST(InspectorOnResFile, ListsShowsRendersAndExtractsAHostsOwnResources) {
 }
 
 TEST(InspectorOnResFile, UnreadableAndMalformedFilesFailWithTheFileNamed) {
-    expectFailure({"--res", scratch("absent.res"), "list"}, "absent.res: cannot be opened for reading");
+    expectFailure({"--res", scratch("absent.res"), "list"}, "absent.res: cannot be read: No such file or directory");
+    expectFailure({"--res", UIRESOURCE_TEST_OUTPUT_DIR, "list"}, UIRESOURCE_TEST_OUTPUT_DIR ": cannot be read: ");
     std::vector<uint8_t> sample = readFile(kSampleRes);
     ASSERT_GT(sample.size(), 100u);
     writeFile(scratch("truncated.res"), std::vector<uint8_t>(sample.begin(), sample.begin() + 90));
     expectFailure({"--res", scratch("truncated.res"), "list"}, "truncated.res: not a compiled resource file");
-    writeFile(scratch("bad_dialog.res"), resbytes::resEntry(5, 3, {0xC0, 0x00, 0xC8}));
+    writeFile(scratch("empty.res"), {});
+    expectFailure({"--res", scratch("empty.res"), "list"}, "empty.res: not a compiled resource file: no bytes");
+    std::vector<uint8_t> badDialog = resbytes::resEntry(5, 3, {0xC0, 0x00, 0xC8});
+    writeFile(scratch("no_leader.res"), badDialog);
+    expectFailure({"--res", scratch("no_leader.res"), "list"}, "the first entry (5 3) is not the empty one");
+    std::vector<uint8_t> leader = resbytes::resEntry(0, 0, {});
+    badDialog.insert(badDialog.begin(), leader.begin(), leader.end());
+    writeFile(scratch("bad_dialog.res"), badDialog);
     expectFailure({"--res", scratch("bad_dialog.res"), "show", "3"}, "DIALOG 3 is malformed");
     EXPECT_EQ(inspect({"--res", scratch("bad_dialog.res"), "render", "3", "-o", scratch("bad.png")}).status, 1);
     Outcome listed = inspect({"--res", scratch("bad_dialog.res"), "list"});

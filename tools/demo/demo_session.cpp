@@ -12,6 +12,7 @@
 #include "platform/dialog_driver.h"
 #include "tools/demo/translator_procedure.h"
 #include "tools/render/dialog_painter.h"
+#include "tools/render/file_bytes.h"
 #include "tools/render/module_font.h"
 
 namespace demo {
@@ -223,9 +224,10 @@ void Session::dialogClosing(HWND dialog) {
         char number[8];
         std::snprintf(number, sizeof number, "%02zu-", pictures_.size() + 1);
         picture = options_.pictureDir + "/" + number + slugOf(view.title) + ".png";
-        uitools::Image image = uitools::paintDialog(view, font_);
-        if (image.width() == 0 || !image.savePng(picture)) {
-            problem("the picture " + picture + " cannot be written");
+        std::vector<uint8_t> png = uitools::paintDialog(view, font_).encodePng();
+        std::string error = picture + ": cannot be drawn";
+        if (png.empty() || !uitools::writeFileBytes(picture, png.data(), png.size(), error)) {
+            problem("the picture " + error);
             picture.clear();
         }
     }

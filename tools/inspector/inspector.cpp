@@ -13,47 +13,53 @@ namespace uitools {
 
 namespace {
 
+// What a command writes with -o: nothing, a PNG picture, or any bytes.
+enum class Output { kNone, kPicture, kBytes };
+
 struct CommandInfo {
     const char* name;
     int (*run)(const CommandContext&);
     size_t operands;  // how many operands the command takes
-    bool needsOutput;
+    Output output;
     const char* usage;
     const char* summary;  // one line for the general help
     const char* help;
 };
 
 const CommandInfo kCommands[] = {
-    {"list", listCommand, 0, false, "list",
+    {"list", listCommand, 0, Output::kNone, "list",
      "the catalogue of resources",
      "Lists every resource: type, id, language, size in bytes and what it holds."},
-    {"show", showCommand, 1, false, "show ID",
+    {"show", showCommand, 1, Output::kNone, "show ID",
      "a template or the menu as text",
      "Shows dialog template or menu ID as text: kind, style with named flags, font, size and one row\n"
      "per control (number, id, class, rectangle in dialog units, caption, named styles). Any other\n"
      "resource with that id is summarised with its first bytes. ID is a number (\"109\" or \"#109\")\n"
      "or a name."},
-    {"render", renderCommand, 1, true, "render ID -o FILE.png [--scale N]",
+    {"render", renderCommand, 1, Output::kPicture, "render ID -o FILE.png [--scale N]",
      "a picture of a dialog template",
      "Draws dialog template ID as the dialog manager lays it out (dialog units converted to pixels\n"
      "with the template font's base units), frame, title bar and controls, every text set in the\n"
-     "module's bitmap font. --scale enlarges the picture N times (1 to 8, default 1)."},
-    {"font", fontCommand, 0, true, "font -o FILE.png [--scale N]",
+     "module's bitmap font. --scale enlarges the picture N times (1 to 8, default 1). -o - writes the\n"
+     "PNG to standard output."},
+    {"font", fontCommand, 0, Output::kPicture, "font -o FILE.png [--scale N]",
      "the font atlas, enlarged",
      "Draws the module's font atlas enlarged (default 3 times), one cell per character code with a\n"
      "grid; each row is labelled with its first code, each column with its offset, each cell with\n"
-     "its code below it."},
-    {"text", textCommand, 1, true, "text TEXT -o FILE.png [--scale N]",
+     "its code below it. -o - writes the PNG to standard output."},
+    {"text", textCommand, 1, Output::kPicture, "text TEXT -o FILE.png [--scale N]",
      "text set in the module's font",
-     "Sets TEXT in the module's font with its advance table (default scale 2). The escapes \\n, \\r,\n"
-     "\\t, \\\\ and \\xHH are understood. Tab moves the pen by its advance (40 pixels), line feed\n"
-     "starts a new line, carriage return goes back to the start of the line (so CR LF is one break);\n"
-     "the advance table gives all three no glyph."},
-    {"extract", extractCommand, 2, true, "extract TYPE ID -o FILE",
+     "Sets TEXT in the module's font with its advance table (default scale 2). TEXT is UTF-8; the font\n"
+     "has the characters of code page 1252 and any other is refused. The escapes \\n, \\r, \\t, \\\\\n"
+     "and \\xHH (a code page byte as it is) are understood. Tab moves the pen by its advance (40\n"
+     "pixels), line feed starts a new line, carriage return goes back to the start of the line (so\n"
+     "CR LF is one break); the advance table gives all three no glyph. -o - writes the PNG to\n"
+     "standard output."},
+    {"extract", extractCommand, 2, Output::kBytes, "extract TYPE ID -o FILE",
      "a resource's bytes (TGA as PNG)",
      "Writes the bytes of resource ID of type TYPE to FILE. TYPE is a name (FONTDATA, DIALOG, MENU,\n"
      "...) or a number. When FILE ends in .png and the resource is a TGA picture, it is converted\n"
-     "to PNG."},
+     "to PNG. -o - writes the bytes as they are to standard output."},
 };
 
 const CommandInfo* findCommand(const std::string& name) {
@@ -74,7 +80,7 @@ void printGeneralHelp(std::ostream& out) {
         << "\noptions:\n"
            "  --res FILE.res   read a compiled resource file instead of the module's own resources\n"
            "                   (text is always set in the module's own font)\n"
-           "  -o, --output F   the file a command writes\n"
+           "  -o, --output F   the file a command writes; - for standard output\n"
            "  -h, --help       this help, or a command's help: uiresource COMMAND --help\n"
            "  --version        the version of UIResource this program belongs to\n\n"
            "exit status: 0 done, 1 the command failed, 2 the command line is wrong\n";
@@ -143,11 +149,15 @@ int checkOperands(const CommandInfo& command, const Invocation& invocation, std:
         return usageError(err, std::string(command.name) + " takes " + std::to_string(command.operands) +
                                    " argument(s), usage: uiresource " + command.usage);
     }
-    if (command.needsOutput && invocation.output.empty()) {
+    if (command.output != Output::kNone && invocation.output.empty()) {
         return usageError(err, std::string(command.name) + " needs -o FILE, usage: uiresource " + command.usage);
     }
-    if (!command.needsOutput && !invocation.output.empty()) {
+    if (command.output == Output::kNone && !invocation.output.empty()) {
         return usageError(err, std::string(command.name) + " writes no file; drop -o");
+    }
+    if (command.output == Output::kPicture && !invocation.toStandardOutput() && !endsWithPng(invocation.output)) {
+        return usageError(err, std::string(command.name) + " writes PNG pictures only; name the output FILE.png "
+                                                           "(or - for standard output), not " + invocation.output);
     }
     return kExitDone;
 }

@@ -13,10 +13,12 @@ struct Invocation {
     std::string command;
     std::vector<std::string> operands;
     std::string resFile;  // --res; empty for the module's own resources
-    std::string output;   // -o
+    std::string output;   // -o; "-" for standard output
     int scale = 0;        // --scale; 0 for the command's default
     bool help = false;
     bool version = false;  // --version: print the version and stop
+
+    bool toStandardOutput() const { return output == "-"; }
 };
 
 struct CommandContext {
@@ -32,6 +34,9 @@ int renderCommand(const CommandContext& context);
 int fontCommand(const CommandContext& context);
 int textCommand(const CommandContext& context);
 int extractCommand(const CommandContext& context);
+
+// Whether a file name ends in .png, in any case.
+bool endsWithPng(const std::string& path);
 
 // "C:\n" style escapes of the text command: \n, \r, \t, \\ and \xHH.
 std::string unescapeText(const std::string& text);

@@ -1,12 +1,13 @@
 // The inspector's commands that write files: render, font, text and extract.
 #include <cctype>
-#include <cstdio>
 
 #include "resources/dialog_template.h"
 #include "tools/inspector/inspector.h"
 #include "tools/inspector/inspector_commands.h"
 #include "tools/inspector/resource_description.h"
+#include "tools/render/code_page_1252.h"
 #include "tools/render/dialog_painter.h"
+#include "tools/render/file_bytes.h"
 #include "tools/render/module_font.h"
 #include "tools/render/palette.h"
 
@@ -24,6 +25,19 @@ int failed(const CommandContext& context, const std::string& message) {
     return kExitFailed;
 }
 
+// Writes the command's bytes to its -o file and says so (`what` was written), or sends them alone
+// to standard output, where a note would spoil them.
+int writeOutput(const CommandContext& context, const uint8_t* data, size_t size, const std::string& what) {
+    const std::string& path = context.invocation.output;
+    std::string error;
+    if (context.invocation.toStandardOutput()) {
+        return writeStreamBytes(context.out, data, size, error) ? kExitDone : failed(context, error);
+    }
+    if (!writeFileBytes(path, data, size, error)) return failed(context, error);
+    context.out << "wrote " << path << " (" << what << ")\n";
+    return kExitDone;
+}
+
 int savePicture(const CommandContext& context, const Image& image) {
     int scale = context.invocation.scale > 0 ? context.invocation.scale : 1;
     Image scaled = image;
@@ -31,26 +45,10 @@ int savePicture(const CommandContext& context, const Image& image) {
         scaled = Image(image.width() * scale, image.height() * scale, Colour{});
         scaled.blitScaled(image, 0, 0, scale);
     }
-    if (!scaled.savePng(context.invocation.output)) {
-        return failed(context, context.invocation.output + ": cannot be written");
-    }
-    context.out << "wrote " << context.invocation.output << " (" << scaled.width() << " x " << scaled.height()
-                << " pixels)\n";
-    return kExitDone;
-}
-
-bool endsWithPng(const std::string& path) {
-    if (path.size() < 4) return false;
-    std::string tail = path.substr(path.size() - 4);
-    for (char& c : tail) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return tail == ".png";
-}
-
-bool writeBytes(const std::string& path, const uint8_t* data, size_t size) {
-    FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) return false;
-    bool written = size == 0 || std::fwrite(data, 1, size, file) == size;
-    return std::fclose(file) == 0 && written;
+    std::vector<uint8_t> png = scaled.encodePng();
+    if (png.empty()) return failed(context, "the picture cannot be encoded as PNG");
+    return writeOutput(context, png.data(), png.size(),
+                       std::to_string(scaled.width()) + " x " + std::to_string(scaled.height()) + " pixels");
 }
 
 // One cell of the atlas as ink on white: the glyphs live in alpha alone (255 ink, 1 background).
@@ -115,7 +113,11 @@ int textCommand(const CommandContext& context) {
     BitmapFont font;
     std::string error;
     if (!loadModuleFont(font, error)) return failed(context, error);
-    std::string text = unescapeText(context.invocation.operands[0]);
+    std::string codePage;
+    if (!utf8ToCodePage1252(context.invocation.operands[0], codePage, error)) {
+        return failed(context, "the text cannot be set in the font: " + error);
+    }
+    std::string text = unescapeText(codePage);  // after the conversion: \xHH is a code page byte as it is
     PixelRect size = measureParagraph(font, text, BitmapFont::kLineHeight);
     const int margin = 4;
     Image picture(size.width() + 2 * margin, size.height() + 2 * margin, palette::kWindow);
@@ -139,9 +141,14 @@ int extractCommand(const CommandContext& context) {
         }
         return savePicture(context, picture);
     }
-    if (!writeBytes(path, entry->data, entry->size)) return failed(context, path + ": cannot be written");
-    context.out << "wrote " << path << " (" << entry->size << " bytes)\n";
-    return kExitDone;
+    return writeOutput(context, entry->data, entry->size, std::to_string(entry->size) + " bytes");
+}
+
+bool endsWithPng(const std::string& path) {
+    if (path.size() < 4) return false;
+    std::string tail = path.substr(path.size() - 4);
+    for (char& c : tail) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return tail == ".png";
 }
 
 std::string unescapeText(const std::string& text) {

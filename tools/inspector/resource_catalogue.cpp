@@ -2,11 +2,10 @@
 #include "tools/inspector/resource_catalogue.h"
 
 #include <cctype>
-#include <fstream>
-#include <iterator>
 
 #include <UIResource/UIResource.h>
 #include "platform/dialog_driver.h"
+#include "tools/render/file_bytes.h"
 
 namespace uitools {
 
@@ -57,16 +56,11 @@ bool ResourceCatalogue::loadModule(std::string& error) {
 }
 
 bool ResourceCatalogue::loadResFile(const std::string& path, std::string& error) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        error = path + ": cannot be opened for reading";
-        return false;
-    }
-    fileBytes_.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    if (!readFileBytes(path, fileBytes_, error)) return false;
     std::vector<uires::ResourceEntry> parsed;
     std::string why;
-    if (file.bad() || !uires::parseResFile(fileBytes_.data(), fileBytes_.size(), parsed, why)) {
-        error = path + ": not a compiled resource file: " + (file.bad() ? "read error" : why);
+    if (!uires::parseResFile(fileBytes_.data(), fileBytes_.size(), parsed, why)) {
+        error = path + ": not a compiled resource file: " + why;
         return false;
     }
     entries_.clear();

@@ -1,7 +1,6 @@
 // The RGBA picture, its drawing operations and its PNG and TGA conversions through stb's codecs.
 #include "tools/render/image.h"
 
-#include <cstdio>
 #include <cstring>
 
 #define STB_IMAGE_WRITE_IMPLEMENTATION
@@ -83,15 +82,6 @@ std::vector<uint8_t> Image::encodePng() const {
     static_assert(sizeof(Colour) == 4, "pixels are handed to the encoder as packed RGBA");
     if (!stbi_write_png_to_func(appendBytes, &out, width_, height_, 4, pixels_.data(), width_ * 4)) out.clear();
     return out;
-}
-
-bool Image::savePng(const std::string& path) const {
-    std::vector<uint8_t> bytes = encodePng();
-    if (bytes.empty()) return false;
-    FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) return false;
-    bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    return (std::fclose(file) == 0) && written;
 }
 
 namespace {

@@ -1,8 +1,8 @@
-// An RGBA picture in memory with the few drawing operations the renderers need, saved as PNG.
+// An RGBA picture in memory with the few drawing operations the renderers need, encoded as PNG.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
-#include <string>
 #include <vector>
 
 namespace uitools {
@@ -54,9 +54,7 @@ public:
     // Copies `source` scaled by a whole factor, its top-left corner at (x, y).
     void blitScaled(const Image& source, int x, int y, int scale);
 
-    // Writes the picture as an 8-bit RGBA PNG; false when the file cannot be written.
-    bool savePng(const std::string& path) const;
-    // The PNG file's bytes, for callers that write them elsewhere; empty on failure.
+    // The picture as the bytes of an 8-bit RGBA PNG file; empty on failure.
     std::vector<uint8_t> encodePng() const;
 
 private:

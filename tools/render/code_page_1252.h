@@ -1,0 +1,11 @@
+// Code page 1252, the character set of the module's bitmap font, reached from UTF-8 text.
+#pragma once
+
+#include <string>
+
+namespace uitools {
+
+// UTF-8 text as code page 1252 bytes; false with the first character it lacks (or byte not UTF-8) in `error`.
+bool utf8ToCodePage1252(const std::string& utf8, std::string& codePage, std::string& error);
+
+}  // namespace uitools
