@@ -56,6 +56,7 @@ DIALOG_DRIVER_API BOOL postMessage(HWND window, UINT message, WPARAM wordParam, 
 
 DIALOG_DRIVER_API bool isWindow(HWND window);
 DIALOG_DRIVER_API HWND focus();  // GetFocus
+DIALOG_DRIVER_API HWND activeDialog();  // GetActiveWindow: the modal dialog in front, or null
 // The controls of a dialog in template order (creation, tab and z-order).
 DIALOG_DRIVER_API std::vector<HWND> controls(HWND dialog);
 DIALOG_DRIVER_API int controlId(HWND control);            // GetDlgCtrlID; 0 for a dialog or a bad handle

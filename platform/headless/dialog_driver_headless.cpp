@@ -23,6 +23,8 @@ bool isWindow(HWND window) { return findWindow(window) != nullptr; }
 
 HWND focus() { return headless::focusedWindow(); }
 
+HWND activeDialog() { return headless::innermostDialog(); }
+
 std::vector<HWND> controls(HWND dialog) {
     const headless::Window* window = findWindow(dialog);
     return window != nullptr ? window->children : std::vector<HWND>();

@@ -102,6 +102,8 @@ bool isWindow(HWND window) { return IsWindow(window) != FALSE; }
 
 HWND focus() { return GetFocus(); }
 
+HWND activeDialog() { return GetActiveWindow(); }
+
 std::vector<HWND> controls(HWND dialog) {
     std::vector<HWND> children;
     if (!IsWindow(dialog)) return children;

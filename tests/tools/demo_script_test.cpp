@@ -21,7 +21,7 @@ std::string parseError(const std::string& text) {
 TEST(DemoScript, StepsDialogBlocksAndActionsAreReadInOrder) {
     DemoScript script;
     std::string error;
-    ASSERT_TRUE(demo::parseDemoScript("# a comment\n"
+    ASSERT_TRUE(demo::parseDemoScript("\xEF\xBB\xBF# a comment, after the byte-order mark an editor wrote\n"
                                       "run edit \"Oak Tree\"   # trailing comment\n"
                                       "  click \"Fake Shadows\"\n"
                                       "  type 1004 \"say \\\"hi\\\" # not a comment\"\n"
@@ -38,8 +38,8 @@ TEST(DemoScript, StepsDialogBlocksAndActionsAreReadInOrder) {
         << error;
     ASSERT_EQ(script.steps.size(), 2u);
     const demo::Step& edit = script.steps[0];
-    EXPECT_EQ(edit.command, "edit");
-    EXPECT_EQ(edit.argument, "Oak Tree");
+    EXPECT_EQ(edit.command, demo::StepCommand::Edit);
+    EXPECT_EQ(edit.mesh, "Oak Tree");
     EXPECT_EQ(edit.line, 2);
     ASSERT_EQ(edit.dialogs.size(), 2u);
     EXPECT_EQ(edit.dialogs[0].expectedTitle, "");
@@ -53,6 +53,7 @@ TEST(DemoScript, StepsDialogBlocksAndActionsAreReadInOrder) {
     EXPECT_EQ(edit.dialogs[1].actions[0].item.index, 2);
     EXPECT_EQ(edit.dialogs[1].actions[1].item.text, "Granite");
     EXPECT_EQ(edit.dialogs[1].actions[1].line, 9);
+    EXPECT_EQ(script.steps[1].command, demo::StepCommand::Exit);
     EXPECT_EQ(script.steps[1].dialogs[0].actions[0].kind, ActionKind::Escape);
 }
 

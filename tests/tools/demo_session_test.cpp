@@ -2,12 +2,15 @@
 // what each dialog did to the scene, and each dialog's picture shows its live controls.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
 
 #include "tools/demo/demo_script.h"
-#include "tools/demo/demo_session.h"
+#include "tools/demo/editor.h"
+#include "tools/demo/script_player.h"
+#include "tools/demo/transcript.h"
 #include "tools/render/image.h"
 
 namespace {
@@ -15,6 +18,7 @@ namespace {
 struct Played {
     int problems = 0;
     std::string transcript;
+    std::string errors;
     std::vector<std::string> pictures;
 };
 
@@ -22,15 +26,20 @@ Played play(const std::string& text, const std::string& folder) {
     demo::DemoScript script;
     std::string error;
     EXPECT_TRUE(demo::parseDemoScript(text, script, error)) << error;
-    std::ostringstream transcript;
+    std::ostringstream transcript, errors;
     Played played;
     {
-        demo::Session session(demo::SessionOptions{true, std::string(UIRESOURCE_TEST_OUTPUT_DIR) + "/" + folder},
-                              transcript);
-        played.problems = session.play(script);
-        played.pictures = session.pictures();
+        std::string pictureDir = std::string(UIRESOURCE_TEST_OUTPUT_DIR) + "/" + folder;
+        std::filesystem::create_directories(pictureDir);
+        demo::Scene scene;
+        demo::buildScene(scene);
+        demo::Transcript told(transcript, errors, pictureDir);
+        demo::Editor editor(scene, told);
+        played.problems = demo::playScript(script, editor, told);
+        played.pictures = told.pictures();
     }
     played.transcript = transcript.str();
+    played.errors = errors.str();
     return played;
 }
 
@@ -111,29 +120,38 @@ TEST(DemoSession, PicturesShowTheLiveControlsAsTheUserLeftThem) {
     EXPECT_EQ(inkAt(narrow, x(132), x(205), fieldTop, fieldBottom), 0);
 }
 
+// A dialog the block was not written for is cancelled and the block skipped; actions the dialog
+// cannot take are skipped; every problem goes to standard error as well.
 TEST(DemoSession, ScriptsThatDoNotFitTheDialogsAreReportedAsProblems) {
     Played wrong = play("run edit \"Guard\"\n"
                         "dialog \"Name Entry\"\n"
+                        "  click 1\n"
+                        "dialog\n"
+                        "  enter\n"
+                        "run edit \"Guard\"\n"
                         "  click \"No Such Box\"\n"
                         "  select 1032 \"Fly\"\n"
                         "  double-click 1032 7\n"
                         "  click 4242\n"
-                        "  enter\n"
-                        "dialog\n"
+                        "  type 1 \"x\"\n"
                         "  enter\n"
                         "run rename \"Nobody\"\n"
                         "run material-properties\n"
                         "  click 1051\n",
                         "wrong");
     const std::string& t = wrong.transcript;
-    EXPECT_TRUE(has(t, "PROBLEM: line 2: expected a dialog titled \"Name Entry\"")) << t;
-    EXPECT_TRUE(has(t, "PROBLEM: line 3: the dialog has no control captioned \"No Such Box\"; the action is skipped"));
-    EXPECT_TRUE(has(t, "PROBLEM: line 4: list 1032 has no entry \"Fly\""));
-    EXPECT_TRUE(has(t, "PROBLEM: line 5: list 1032 has no entry 7"));
-    EXPECT_TRUE(has(t, "PROBLEM: line 6: the dialog has no control with id 4242"));
+    EXPECT_TRUE(has(t, "PROBLEM: line 2: expected a dialog titled \"Name Entry\"; it is cancelled and the block skipped\n"
+                       "  closed \"Edit Mesh Dialog:  Guard\"")) << t;
+    EXPECT_TRUE(has(t, "result: 0 (Cancel)"));
     EXPECT_TRUE(has(t, "PROBLEM: 1 dialog block(s) of line 1's step found no dialog to act in"));
-    EXPECT_TRUE(has(t, "PROBLEM: line 10: the scene has no mesh \"Nobody\""));
+    EXPECT_TRUE(has(t, "PROBLEM: line 7: the dialog has no control captioned \"No Such Box\"; the action is skipped"));
+    EXPECT_TRUE(has(t, "PROBLEM: line 8: list 1032 has no entry \"Fly\""));
+    EXPECT_TRUE(has(t, "PROBLEM: line 9: list 1032 has no entry 7"));
+    EXPECT_TRUE(has(t, "PROBLEM: line 10: the dialog has no control with id 4242"));
+    EXPECT_TRUE(has(t, "PROBLEM: line 11: control 1 is no field to type into"));
+    EXPECT_TRUE(has(t, "PROBLEM: line 13: the scene has no mesh \"Nobody\""));
     EXPECT_TRUE(has(t, "PROBLEM: a dialog was left open by its block and ended from outside"));
-    EXPECT_TRUE(has(t, "PROBLEM: line 12: the dialog has no control with id 1051"));
-    EXPECT_EQ(wrong.problems, 9) << t;
+    EXPECT_TRUE(has(t, "PROBLEM: line 15: the dialog has no control with id 1051"));
+    EXPECT_EQ(wrong.problems, 10) << t;
+    EXPECT_TRUE(has(wrong.errors, "uiresource-demo: PROBLEM: line 11: control 1 is no field to type into; the action is skipped\n"));
 }

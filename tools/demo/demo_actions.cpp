@@ -73,6 +73,10 @@ bool playControlAction(scripted::Dialog& dialog, const Action& action, std::stri
         return playListAction(dialog, action, control.id, effect, error);
     }
     if (action.kind == ActionKind::Type) {
+        if (control.kind != uitools::ControlKind::Edit && control.kind != uitools::ControlKind::ComboBox) {
+            error = "control " + std::to_string(control.id) + " is no field to type into";
+            return false;
+        }
         dialog.type(control.id, action.text);
         effect = "(the field reads \"" + dialog.text(control.id) + "\")";
         return true;
@@ -84,8 +88,8 @@ bool playControlAction(scripted::Dialog& dialog, const Action& action, std::stri
 
 }  // namespace
 
-void performAction(Session& session, scripted::Dialog& dialog, const Action& action) {
-    session.say("> " + action.source);
+bool performAction(Transcript& transcript, scripted::Dialog& dialog, const Action& action) {
+    transcript.say("> " + action.source);
     std::string effect, error;
     bool played = true;
     switch (action.kind) {
@@ -95,11 +99,11 @@ void performAction(Session& session, scripted::Dialog& dialog, const Action& act
         default: played = playControlAction(dialog, action, effect, error);
     }
     if (!played) {
-        session.problem("line " + std::to_string(action.line) + ": " + error + "; the action is skipped");
-        return;
+        transcript.problem("line " + std::to_string(action.line) + ": " + error + "; the action is skipped");
+        return false;
     }
-    if (!effect.empty()) session.say("  " + effect);
-    session.played(action, dialog.handle());
+    if (!effect.empty()) transcript.say("  " + effect);
+    return true;
 }
 
 }  // namespace demo

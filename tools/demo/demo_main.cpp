@@ -1,20 +1,25 @@
 // The `uiresource-demo` program: a stand-in for the engine's editor that runs each dialog of the
 // library on a small scene, driven by a script of user actions or, on a desktop, by a person.
-#include <fstream>
+#include <cstdio>
+#include <filesystem>
 #include <iostream>
-#include <sstream>
 #include <string>
+#include <vector>
 
 #include <UIResource/UIResourceVersion.h>
 
-#include "tools/desktop/desktop.h"
 #include "tools/demo/demo_script.h"
-#include "tools/demo/demo_session.h"
+#include "tools/demo/editor.h"
+#include "tools/demo/script_player.h"
 #include "tools/demo/tour_script.h"
+#include "tools/demo/transcript.h"
+#include "tools/desktop/desktop.h"
+#include "tools/render/file_bytes.h"
 
 namespace {
 
 constexpr int kUsageError = 2;
+constexpr const char* kExitLink = "https://www.example.com/";  // opened when a person accepts the exit dialog
 
 const char kHelp[] =
     "uiresource-demo: a sample host that runs every dialog of UIResource on a small scene.\n\n"
@@ -57,12 +62,30 @@ bool readScript(const Options& options, std::string& text, std::string& error) {
         text = demo::kMainTour;
         return true;
     }
-    std::ifstream file(options.scriptPath, std::ios::binary);
-    std::ostringstream content;
-    content << file.rdbuf();
-    if (!file) error = options.scriptPath + ": cannot be read";
-    text = content.str();
-    return static_cast<bool>(file);
+    std::vector<uint8_t> bytes;
+    if (!uitools::readFileBytes(options.scriptPath, bytes, error)) return false;
+    text.assign(bytes.begin(), bytes.end());
+    return true;
+}
+
+// The picture folder must take files before anything runs: a run whose pictures all fail would
+// only say so at its end.
+bool preparePictureFolder(const std::string& folder, std::string& error) {
+    std::error_code ignored;
+    std::filesystem::create_directories(folder, ignored);
+    const std::string probe = folder + "/.uiresource-demo-probe";
+    const uint8_t byte = 0;
+    if (!uitools::writeFileBytes(probe, &byte, 1, error)) return false;
+    std::remove(probe.c_str());
+    return true;
+}
+
+// Without a script, the tour's dialogs wait for a person, one after another.
+void showTourToAPerson(const demo::DemoScript& tour, demo::Editor& editor) {
+    for (const demo::Step& step : tour.steps) {
+        Mesh* mesh = demo::stepNeedsMesh(step.command) ? demo::findMesh(editor.scene(), step.mesh) : nullptr;
+        editor.run(step.command, mesh, nullptr, kExitLink);
+    }
 }
 
 }  // namespace
@@ -88,12 +111,21 @@ int main(int argc, char** argv) {
         std::cerr << "uiresource-demo: " << (error.find(origin) == 0 ? error : origin + ": " + error) << "\n";
         return kUsageError;
     }
+    if (!preparePictureFolder(options.pictureDir, error)) {
+        std::cerr << "uiresource-demo: --out " << error << "\n";
+        return kUsageError;
+    }
     std::string whyNot;
     bool scripted = !options.scriptPath.empty() || !desktop::canShowDialogs(whyNot);
     std::cout << "uiresource-demo: " << (scripted ? "playing " : "showing the dialogs of ")
               << (options.scriptPath.empty() ? "the built-in tour" : options.scriptPath) << "\n";
-    demo::Session session(demo::SessionOptions{scripted, options.pictureDir}, std::cout);
-    int problems = session.play(script);
+    demo::Scene scene;
+    demo::buildScene(scene);
+    demo::Transcript transcript(std::cout, std::cerr, options.pictureDir);
+    demo::Editor editor(scene, transcript);
+    int problems = 0;
+    if (scripted) problems = demo::playScript(script, editor, transcript);
+    else showTourToAPerson(script, editor);
     std::cout << "pictures of the dialogs as the user left them: " << options.pictureDir << "/\n";
     return problems == 0 ? 0 : 1;
 }

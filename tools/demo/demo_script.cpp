@@ -112,19 +112,44 @@ bool parseAction(const std::vector<Token>& tokens, Action& action, std::string& 
     return false;
 }
 
+struct StepSyntax {
+    const char* word;
+    StepCommand command;
+    bool needsMesh;
+};
+
+const StepSyntax kSteps[] = {
+    {"rename", StepCommand::Rename, true},
+    {"pick-material", StepCommand::PickMaterial, true},
+    {"edit", StepCommand::Edit, true},
+    {"material-properties", StepCommand::MaterialProperties, false},
+    {"translator", StepCommand::Translator, false},
+    {"exit", StepCommand::Exit, false},
+};
+
+const StepSyntax& syntaxOf(StepCommand command) {
+    for (const StepSyntax& syntax : kSteps) {
+        if (syntax.command == command) return syntax;
+    }
+    return kSteps[0];
+}
+
 bool parseRun(const std::vector<Token>& tokens, Step& step, std::string& error) {
-    bool needsMesh = false;
-    if (tokens.size() < 2 || !isStepCommand(tokens[1].text, needsMesh)) {
+    const StepSyntax* found = nullptr;
+    for (const StepSyntax& syntax : kSteps) {
+        if (tokens.size() >= 2 && tokens[1].text == syntax.word) found = &syntax;
+    }
+    if (found == nullptr) {
         error = "run takes a step: rename, pick-material, edit (each with a mesh name), material-properties, "
                 "translator or exit";
         return false;
     }
-    step.command = tokens[1].text;
-    if (tokens.size() != (needsMesh ? 3u : 2u)) {
-        error = "run " + step.command + (needsMesh ? " takes one mesh name" : " takes nothing more");
+    step.command = found->command;
+    if (tokens.size() != (found->needsMesh ? 3u : 2u)) {
+        error = std::string("run ") + found->word + (found->needsMesh ? " takes one mesh name" : " takes nothing more");
         return false;
     }
-    if (needsMesh) step.argument = tokens[2].text;
+    if (found->needsMesh) step.mesh = tokens[2].text;
     return true;
 }
 
@@ -178,14 +203,14 @@ std::string joinTokens(const std::vector<Token>& tokens) {
 
 }  // namespace
 
-bool isStepCommand(const std::string& command, bool& needsMesh) {
-    needsMesh = command == "rename" || command == "pick-material" || command == "edit";
-    return needsMesh || command == "material-properties" || command == "translator" || command == "exit";
-}
+const char* stepWord(StepCommand command) { return syntaxOf(command).word; }
+
+bool stepNeedsMesh(StepCommand command) { return syntaxOf(command).needsMesh; }
 
 bool parseDemoScript(const std::string& text, DemoScript& script, std::string& error) {
     script = DemoScript();
-    std::istringstream lines(text);
+    const std::string byteOrderMark = "\xEF\xBB\xBF";
+    std::istringstream lines(text.compare(0, 3, byteOrderMark) == 0 ? text.substr(3) : text);
     std::string line;
     for (int number = 1; std::getline(lines, line); ++number) {
         std::vector<Token> tokens;

@@ -37,9 +37,12 @@ struct DialogBlock {
     std::vector<Action> actions;
 };
 
+// What the host does in a step; each opens a dialog of the library.
+enum class StepCommand { Rename, PickMaterial, Edit, MaterialProperties, Translator, Exit };
+
 struct Step {
-    std::string command;   // rename, pick-material, edit, material-properties, translator, exit
-    std::string argument;  // the mesh's name for rename, pick-material and edit
+    StepCommand command = StepCommand::Rename;
+    std::string mesh;  // the mesh's name, for the commands that work on one
     int line = 0;
     std::vector<DialogBlock> dialogs;
 };
@@ -48,10 +51,12 @@ struct DemoScript {
     std::vector<Step> steps;
 };
 
-// False with "line N: what is wrong" in `error` at the first bad line.
+// False with "line N: what is wrong" in `error` at the first bad line. A UTF-8 byte-order mark
+// that an editor put at the start is skipped.
 bool parseDemoScript(const std::string& text, DemoScript& script, std::string& error);
 
-// Whether `command` is a step the demo can run, and whether it names a mesh.
-bool isStepCommand(const std::string& command, bool& needsMesh);
+// The word a script names the command by ("pick-material"), and whether it works on a mesh.
+const char* stepWord(StepCommand command);
+bool stepNeedsMesh(StepCommand command);
 
 }  // namespace demo
