@@ -25,7 +25,8 @@ sh fuzz/run-smoke.sh || status=1
 
 echo "== test win64 (Wine under Xvfb)"
 export UIRESOURCE_WINEPREFIX="$PWD/build/win64/wineprefix"
-xvfb-run -a sh -c '
+# A desktop of a common size: xvfb-run's own 640 x 480 would move larger dialogs to fit.
+xvfb-run -a -s '-screen 0 1280x1024x24' sh -c '
   export WINEPREFIX="$UIRESOURCE_WINEPREFIX" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
   [ -f "$WINEPREFIX/system.reg" ] || { /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1; wineserver -w; }
   wineserver -p

@@ -18,6 +18,6 @@ if ! grep -qs '"Managed"="N"' "$WINEPREFIX/user.reg"; then
   "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 fi
 if [ -z "$DISPLAY" ]; then
-  exec xvfb-run -a "$wine" "$@"
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$wine" "$@"
 fi
 exec "$wine" "$@"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include <UIResource/UIResource.h>
-#include "platform/dialog_host.h"
+#include "platform/dialog_driver.h"
 #include "resources/resource_ids.h"
 #include "platform/scripted_user/scripted_user.h"
 
@@ -76,4 +76,50 @@ TEST(TranslatorDialog, NullProcedureReturnsMinusOneAndOpensNothing) {
     scripted::User user;
     EXPECT_EQ(UI::createButtonTranslatorDialog(nullptr, nullptr), -1);
     EXPECT_EQ(user.dialogsOpened(), 0);
+}
+
+// Every entry that takes an owner passes it on: opened over "Edit Translator", each dialog has it
+// disabled while it runs, and its template's position 0, 0 lands on the owner's client origin.
+TEST(TranslatorDialog, OwnsEachDialogOpenedOverIt) {
+    struct Opened {
+        const char* what;
+        long (*open)(HWND owner);
+    };
+    static const Opened entries[] = {
+        {"rename", [](HWND owner) {
+             char name[8] = "";
+             return UI::rename(owner, "a", name, sizeof name, -1, -1);
+         }},
+        {"select", [](HWND owner) {
+             const char* items[] = {"a"};
+             const long data[] = {1};
+             return UI::select(owner, "t", "c", items, data, 1, -1) == -1 ? 0L : 1L;
+         }},
+        {"material properties", [](HWND owner) { return UI::displayMaterialProperties(owner); }},
+        {"translator", [](HWND owner) { return UI::createButtonTranslatorDialog(hostProcedure, owner); }},
+        {"mesh editor", [](HWND owner) {
+             Mesh mesh{};
+             WindowNode parent{owner};
+             return createMeshEditorDialog(&parent, &mesh, 0, nullptr, nullptr, nullptr);
+         }},
+    };
+    scripted::User user;
+    user.then([&user](scripted::Dialog& outer) {
+        for (const Opened& entry : entries) {
+            SCOPED_TRACE(entry.what);
+            user.then([&outer](scripted::Dialog& inner) {
+                EXPECT_NE(outer.style(0) & WS_DISABLED, 0u);
+                RECT ownerClient = DialogDriver::clientRect(outer.handle());
+                RECT client = DialogDriver::clientRect(inner.handle());
+                EXPECT_EQ(client.left, ownerClient.left);
+                EXPECT_EQ(client.top, ownerClient.top);
+                inner.pressEscape();
+            });
+            EXPECT_EQ(entry.open(outer.handle()), entry.open == entries[3].open ? kDiscarded : 0);
+            EXPECT_EQ(outer.style(0) & WS_DISABLED, 0u);
+        }
+        outer.pressEscape();
+    });
+    EXPECT_EQ(UI::createButtonTranslatorDialog(hostProcedure, nullptr), kDiscarded);
+    EXPECT_EQ(user.dialogsAbandoned(), 0);
 }
