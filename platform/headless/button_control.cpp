@@ -29,9 +29,9 @@ void uncheckRadioSiblings(const Window& button) {
 }
 
 // A click as BM_CLICK gives it: the button takes the focus, an automatic button changes its state,
-// then BN_CLICKED goes to the dialog.
+// then BN_CLICKED goes to the dialog. USER32's BM_CLICK sends the button its own button-down and
+// button-up, which a disabled button takes as well: only a person's mouse cannot reach it.
 LRESULT buttonClicked(Window& button) {
-    if (!button.enabled) return 0;
     HWND handle = button.handle;
     moveFocus(handle);
     if (findWindow(handle) == nullptr) return 0;

@@ -36,12 +36,12 @@ const std::array<int, 256> kWeights = [] {
 
 int characterWeight(unsigned char c) { return kWeights[c]; }
 
-// One pass from position `start` of both texts.
-int comparePass(const std::string& left, const std::string& right, size_t start, bool skipIgnorable) {
+// The texts from position `start`, hyphens and apostrophes left out.
+int comparePass(const std::string& left, const std::string& right, size_t start) {
     size_t i = start, j = start;
     while (true) {
-        while (skipIgnorable && i < left.size() && ignoredInFirstPass(left[i])) ++i;
-        while (skipIgnorable && j < right.size() && ignoredInFirstPass(right[j])) ++j;
+        while (i < left.size() && ignoredInFirstPass(left[i])) ++i;
+        while (j < right.size() && ignoredInFirstPass(right[j])) ++j;
         if (i == left.size() || j == right.size()) break;
         int difference = characterWeight(left[i]) - characterWeight(right[j]);
         if (difference != 0) return difference;
@@ -49,6 +49,22 @@ int comparePass(const std::string& left, const std::string& right, size_t start,
         ++j;
     }
     return (i < left.size()) - (j < right.size());
+}
+
+// Where two texts equal in all but hyphens and apostrophes stand, as CompareString's word sort
+// orders them (measured under Wine): the text with none comes first; else the first of them that
+// differs decides, the one further on coming first, an apostrophe before a hyphen at the same place.
+int compareIgnorables(const std::string& left, const std::string& right, size_t start) {
+    size_t i = start, j = start;
+    while (true) {
+        while (i < left.size() && !ignoredInFirstPass(left[i])) ++i;
+        while (j < right.size() && !ignoredInFirstPass(right[j])) ++j;
+        if (i == left.size() || j == right.size()) return (i < left.size()) - (j < right.size());
+        if (i != j) return i > j ? -1 : 1;
+        if (left[i] != right[j]) return left[i] == '\'' ? -1 : 1;
+        ++i;
+        ++j;
+    }
 }
 
 bool equalIgnoringCase(const std::string& text, const std::string& prefix, size_t length) {
@@ -82,8 +98,8 @@ int compareListTexts(const std::string& left, const std::string& right) {
     // follows it is compared; in a sorted list, neighbours mostly share a long one.
     size_t same = commonLength(left, right);
     if (same == left.size() && same == right.size()) return 0;
-    int first = comparePass(left, right, same, true);
-    return first != 0 ? first : comparePass(left, right, same, false);
+    int first = comparePass(left, right, same);
+    return first != 0 ? first : compareIgnorables(left, right, same);
 }
 
 int sortedInsertPosition(const ListItems& items, const std::string& text) {

@@ -105,9 +105,11 @@ int User::dialogsOpened() const { return state_->opened; }
 int User::scriptsLeft() const { return static_cast<int>(state_->scripts.size()); }
 int User::dialogsAbandoned() const { return state_->abandoned; }
 
+// A disabled control takes no click from a person, though USER32's BM_CLICK would still click it.
 void Dialog::click(int id) {
     HWND button = DialogHost::getDlgItem(handle_, id);
-    if (button != nullptr) DialogHost::sendMessage(button, BM_CLICK, 0, 0);
+    if (button != nullptr && (DialogDriver::style(button) & WS_DISABLED) == 0)
+        DialogHost::sendMessage(button, BM_CLICK, 0, 0);
 }
 
 void Dialog::type(int id, const std::string& text) {

@@ -52,7 +52,8 @@ public:
     explicit Dialog(HWND handle) : handle_(handle) {}
     HWND handle() const { return handle_; }
 
-    // Clicks a push button or check box (an auto check box toggles and reports BN_CLICKED).
+    // Clicks a push button or check box (an auto check box toggles and reports BN_CLICKED); a
+    // disabled one takes no click.
     void click(int id);
     // Gives the control the focus, selects all its text and types `text` key by key over it;
     // an ES_NUMBER field refuses non-digit keys. An empty text just deletes what was there.

@@ -2,23 +2,24 @@
 // to bad templates, modules and users, with the reasons it gives, and the driver's reading of it.
 #include <gtest/gtest.h>
 
-
 #include "platform/dialog_driver.h"
 #include "platform/headless/headless_metrics.h"
-#include "tests/scenarios/scenario_support.h"
+#include "tests/scenarios/dialog_checks.h"
+#include "tests/scenarios/scenario_ids.h"
 #include "tests/support/res_bytes.h"
 
 namespace {
 
-using scenario::DialogRun;
+using scenario::runChecks;
+using scenario::scenarioModule;
+
+INT_PTR CALLBACK quietProcedure(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 
 // A user who never does anything: the manager gives the dialog up after 1000 idle calls.
 void idleUser(HWND, void* calls) { ++*static_cast<int*>(calls); }
 
 TEST(HeadlessManager, DialogsCannotRunWithoutAUserOrFromBadTemplatesAndModulesAndSayWhy) {
-    DialogRun run;
-    EXPECT_EQ(scenario::runDialog(IDD_EDITS, run), -1);  // no user attached
-    EXPECT_TRUE(run.log.empty());
+    EXPECT_EQ(DialogHost::dialogBoxParam(scenarioModule(), IDD_EDITS, nullptr, quietProcedure, 0), -1);
     EXPECT_EQ(DialogDriver::lastDialogFailure(), "no user is attached to answer dialog " + std::to_string(IDD_EDITS));
 
     scripted::User user;
@@ -34,9 +35,9 @@ TEST(HeadlessManager, DialogsCannotRunWithoutAUserOrFromBadTemplatesAndModulesAn
     EXPECT_EQ(DialogHost::dialogBoxParam(module, 8, nullptr, nullptr, 0), -1);
     EXPECT_EQ(DialogDriver::lastDialogFailure(), "no dialog template 8 in the module");
     EXPECT_EQ(DialogHost::dialogBoxParam(nullptr, IDD_EDITS, nullptr, nullptr, 0), -1);
-    EXPECT_EQ(DialogHost::dialogBoxParam(reinterpret_cast<HINSTANCE>(&run), IDD_EDITS, nullptr, nullptr, 0), -1);
+    EXPECT_EQ(DialogHost::dialogBoxParam(reinterpret_cast<HINSTANCE>(&error), IDD_EDITS, nullptr, nullptr, 0), -1);
     HWND deadOwner = reinterpret_cast<HWND>(static_cast<UINT_PTR>(0x4));
-    EXPECT_EQ(DialogHost::dialogBoxParam(scenario::testModule(), IDD_EDITS, deadOwner, nullptr, 0), 0);
+    EXPECT_EQ(DialogHost::dialogBoxParam(scenarioModule(), IDD_EDITS, deadOwner, nullptr, 0), 0);
     EXPECT_EQ(user.dialogsOpened(), 0);
 
     const char garbage[] = "not a resource file";
@@ -47,73 +48,48 @@ TEST(HeadlessManager, DialogsCannotRunWithoutAUserOrFromBadTemplatesAndModulesAn
     EXPECT_TRUE(DialogDriver::listResources(module, listed, error));
     ASSERT_EQ(listed.size(), 1u);
     EXPECT_EQ(listed[0].name.id, 7);
-    EXPECT_FALSE(DialogDriver::listResources(reinterpret_cast<HINSTANCE>(&run), listed, error));
+    EXPECT_FALSE(DialogDriver::listResources(reinterpret_cast<HINSTANCE>(&error), listed, error));
 }
 
 TEST(HeadlessManager, AUserWhoNeverActsHasTheDialogEndedWithMinusOne) {
     int calls = 0;
     DialogDriver::attachUser(idleUser, &calls);
-    DialogRun run;
-    EXPECT_EQ(scenario::runDialog(IDD_EDITS, run), -1);
+    EXPECT_EQ(DialogHost::dialogBoxParam(scenarioModule(), IDD_EDITS, nullptr, quietProcedure, 0), -1);
     DialogDriver::attachUser(nullptr, nullptr);
     EXPECT_EQ(calls, 1000);
 }
 
-TEST(HeadlessManager, DesktopAndDialogsHaveTheDocumentedMetrics) {
-    RECT desktop{};
-    ASSERT_TRUE(DialogHost::getWindowRect(DialogHost::getDesktopWindow(), &desktop));
+// 200 x 80 dialog units at 6 x 13 base units: a 300 x 130 client area inside the frame; OK at 30,
+// 58 (50 x 14 units): 45, 94.25 rounded, 75 x 22.75 rounded. IDD_BUTTONS puts its client area at
+// 20, 10 units (30, 16 pixels): the frame starts 3 pixels to the left and is moved down onto the
+// desktop. A template's 0, 0 owned by a dialog is that dialog's client origin.
+TEST(HeadlessManager, DesktopAndDialogsHaveTheDocumentedMetricsAndPlacement) {
+    RECT desktop = DialogDriver::windowRect(DialogHost::getDesktopWindow());
     EXPECT_EQ(desktop.right, headless::kDesktopWidth);
     EXPECT_EQ(desktop.bottom, headless::kDesktopHeight);
-    DialogRun run;
-    run.onInit = [](HWND dialog) {
-        RECT window{}, ok{};
-        DialogHost::getWindowRect(dialog, &window);
-        DialogHost::getWindowRect(DialogHost::getDlgItem(dialog, IDOK), &ok);
-        // 200 x 80 dialog units at 6 x 13 base units: a 300 x 130 client area inside the frame.
+    runChecks(IDD_EDITS, [](HWND dialog) {
+        RECT window = DialogDriver::windowRect(dialog);
+        RECT ok = DialogDriver::windowRect(DialogHost::getDlgItem(dialog, IDOK));
         EXPECT_EQ(window.left, 0);
         EXPECT_EQ(window.top, 0);
         EXPECT_EQ(window.right, 300 + 2 * headless::kDialogFrame);
         EXPECT_EQ(window.bottom, 130 + 2 * headless::kDialogFrame + headless::kCaptionHeight);
-        // OK at 30, 58 (50 x 14 units): 45, 94.25 rounded, 75 x 22.75 rounded.
         EXPECT_EQ(ok.left, headless::kDialogFrame + 45);
         EXPECT_EQ(ok.top, headless::kDialogFrame + headless::kCaptionHeight + 94);
         EXPECT_EQ(ok.right - ok.left, 75);
         EXPECT_EQ(ok.bottom - ok.top, 23);
         EXPECT_FALSE(DialogHost::getWindowRect(dialog, nullptr));
-        DialogHost::endDialog(dialog, 1);
-        return TRUE;
-    };
-    scripted::User user;
-    EXPECT_EQ(scenario::runDialog(IDD_EDITS, run), 1);
-}
-
-TEST(HeadlessManager, ADialogOwnedByAnotherStartsAtItsOwnersClientArea) {
-    RECT outerRect{}, innerRect{};
-    DialogRun outer, inner;
-    outer.onCommand = [&](HWND dialog, int id, int) {
-        if (id != IDC_PUSH) return false;
-        DialogHost::getWindowRect(dialog, &outerRect);
-        inner.onInit = [&innerRect](HWND nested) {
-            DialogHost::getWindowRect(nested, &innerRect);
-            DialogHost::endDialog(nested, 1);
-            return TRUE;
-        };
-        scenario::runDialog(IDD_EDITS, inner, dialog);
-        return true;
-    };
-    scripted::User user;
-    user.then([](scripted::Dialog& dialog) {
-        dialog.click(IDC_PUSH);
-        dialog.click(IDOK);
-    });
-    EXPECT_EQ(scenario::runDialog(IDD_BUTTONS, outer), 1);
-    // IDD_BUTTONS puts its client area at 20, 10 units (30, 16 pixels): the frame starts 3 pixels to
-    // the left and is moved down onto the desktop. The nested template's 0, 0 is the owner's client
-    // origin, so its frame lands on the owner's.
-    EXPECT_EQ(outerRect.left, 30 - headless::kDialogFrame);
-    EXPECT_EQ(outerRect.top, 0);
-    EXPECT_EQ(innerRect.left, outerRect.left);
-    EXPECT_EQ(innerRect.top, outerRect.top);
+    }, [](scripted::Dialog&) {});
+    RECT outer{}, inner{};
+    runChecks(IDD_BUTTONS, [&](HWND dialog) {
+        outer = DialogDriver::windowRect(dialog);
+        runChecks(IDD_EDITS, [&inner](HWND nested) { inner = DialogDriver::windowRect(nested); },
+                  [](scripted::Dialog&) {}, dialog);
+    }, [](scripted::Dialog&) {});
+    EXPECT_EQ(outer.left, 30 - headless::kDialogFrame);
+    EXPECT_EQ(outer.top, 0);
+    EXPECT_EQ(inner.left, outer.left);
+    EXPECT_EQ(inner.top, outer.top);
 }
 
 // The closing observer reads a dialog as the user left it, just before it goes.
@@ -139,17 +115,11 @@ TEST(HeadlessManager, TheDriverReadsADialogAsTheUserLeftIt) {
         seen.listRect = DialogDriver::rectInDialog(list, dialog);
     };
     DialogDriver::observeClosing(keep, &seen);
-    DialogRun run;
-    run.onInit = [](HWND dialog) {
-        for (const char* text : {"b", "a"}) scenario::addString(dialog, IDC_SORTED, text);
-        return TRUE;
-    };
-    scripted::User user;
-    user.then([](scripted::Dialog& dialog) {
-        dialog.clickListItem(IDC_SORTED, 1);
-        dialog.pressEnter();
-    });
-    EXPECT_EQ(scenario::runDialog(IDD_LISTS, run), 1);
+    runChecks(IDD_LISTS, [](HWND dialog) {
+        for (const char* text : {"b", "a"})
+            DialogHost::sendMessage(DialogHost::getDlgItem(dialog, IDC_SORTED), LB_ADDSTRING, 0,
+                                    reinterpret_cast<LPARAM>(text));
+    }, [](scripted::Dialog& dialog) { dialog.clickListItem(IDC_SORTED, 1); });
     DialogDriver::observeClosing(nullptr, nullptr);
     EXPECT_EQ(seen.title, "Lists");
     ASSERT_EQ(seen.controls.size(), 5u);

@@ -7,6 +7,7 @@
 #define IDD_COMBOS 1004
 #define IDD_NO_CLOSE_BOX 1005
 #define IDD_EXTENDED 1006
+#define IDD_BORDERED 1007
 #define IDD_NOT_THERE 1099
 
 #define IDC_TEXT 201
@@ -16,6 +17,8 @@
 #define IDC_CHECK_A 301
 #define IDC_CHECK_B 302
 #define IDC_PUSH 303
+#define IDC_CHECK_C 304
+#define IDC_OFF 305
 
 #define IDC_SORTED 401
 #define IDC_UNSORTED 402

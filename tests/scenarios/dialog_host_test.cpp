@@ -1,0 +1,116 @@
+// The DialogHost operations where their answers are numbers and buffers rather than messages to a
+// procedure: reading texts and numbers back, placing and moving dialogs, and dead or null handles.
+// Each check runs inside a dialog of the scenario templates, on both dialog managers.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstring>
+
+#include "platform/dialog_driver.h"
+#include "tests/scenarios/dialog_checks.h"
+#include "tests/scenarios/scenario_ids.h"
+
+namespace {
+
+using scenario::runChecks;
+
+RECT rectOf(HWND window) {
+    RECT rect{0, 0, 0, 0};
+    EXPECT_TRUE(DialogHost::getWindowRect(window, &rect));
+    return rect;
+}
+
+}  // namespace
+
+// GetDlgItemText copies at most capacity - 1 characters and a NUL; GetDlgItemInt skips leading
+// blanks, stops at the first non-digit and reads anything else, or a value out of range, as 0.
+TEST(DialogHost, TextsAndNumbersAreReadBackAsUser32ReadsThem) {
+    EXPECT_EQ(runChecks(IDD_EDITS, [](HWND dialog) {
+        DialogHost::setDlgItemText(dialog, IDC_TEXT, "abcdef");
+        char buffer[8] = "zzzzzzz";
+        EXPECT_EQ(DialogHost::getDlgItemText(dialog, IDC_TEXT, buffer, 4), 3u);
+        EXPECT_STREQ(buffer, "abc");
+        EXPECT_EQ(DialogHost::getDlgItemText(dialog, IDC_TEXT, buffer, 1), 0u);
+        EXPECT_STREQ(buffer, "");
+        std::memcpy(buffer, "zzzzzzz", 8);
+        EXPECT_EQ(DialogHost::getDlgItemText(dialog, IDC_TEXT, buffer, 0), 0u);
+        EXPECT_EQ(DialogHost::getDlgItemText(dialog, IDC_TEXT, buffer, -5), 0u);
+        EXPECT_STREQ(buffer, "zzzzzzz");
+        EXPECT_EQ(DialogHost::getDlgItemText(dialog, IDC_TEXT, nullptr, 8), 0u);
+        EXPECT_EQ(DialogHost::getDlgItemText(dialog, 999, buffer, 8), 0u);
+        EXPECT_STREQ(buffer, "");
+        const struct {
+            const char* text;
+            int value;
+        } numbers[] = {{"-42", -42}, {"17", 17}, {"  17", 17}, {"12abc", 12}, {"abc", 0}, {"", 0},
+                       {"-", 0},     {"2147483647", INT_MAX},   {"2147483648", 0}, {"0", 0}};
+        for (const auto& each : numbers) {
+            DialogHost::setDlgItemText(dialog, IDC_TEXT, each.text);
+            EXPECT_EQ(DialogHost::getDlgItemInt(dialog, IDC_TEXT), each.value) << '"' << each.text << '"';
+        }
+        EXPECT_EQ(DialogHost::getDlgItemInt(dialog, 999), 0);
+        DialogHost::setDlgItemInt(dialog, IDC_NUMBER, INT_MIN);
+        EXPECT_EQ(DialogDriver::text(DialogHost::getDlgItem(dialog, IDC_NUMBER)), "-2147483648");
+    }, [](scripted::Dialog&) {}), 0);
+}
+
+// Controls stand where the template's dialog units put them, in the template font's units; a
+// dialog moved while it opens (and shown: hidden during WM_INITDIALOG) stays where it was moved.
+TEST(DialogHost, DialogsArePlacedInDialogUnitsAndShownWhereTheyWereMoved) {
+    RECT moved{};
+    EXPECT_EQ(runChecks(IDD_EDITS, [&moved](HWND dialog) {
+        RECT ok = rectOf(DialogHost::getDlgItem(dialog, IDOK));
+        RECT cancel = rectOf(DialogHost::getDlgItem(dialog, IDCANCEL));
+        RECT text = rectOf(DialogHost::getDlgItem(dialog, IDC_TEXT));
+        RECT number = rectOf(DialogHost::getDlgItem(dialog, IDC_NUMBER));
+        double unitX = (cancel.left - ok.left) / 80.0;  // OK at x 30, Cancel at x 110
+        double unitY = (number.top - text.top) / 20.0;  // fields at y 10 and 30
+        EXPECT_NEAR((ok.right - ok.left) / unitX, 50.0, 1.0);
+        EXPECT_NEAR((ok.bottom - ok.top) / unitY, 14.0, 1.0);
+        EXPECT_NEAR((text.right - text.left) / unitX, 120.0, 1.0);
+        RECT desktop = rectOf(DialogHost::getDesktopWindow());
+        RECT whole = rectOf(dialog);
+        LONG width = whole.right - whole.left, height = whole.bottom - whole.top;
+        moved = RECT{desktop.right / 3, desktop.bottom / 3, desktop.right / 3 + width, desktop.bottom / 3 + height};
+        EXPECT_TRUE(DialogHost::moveWindow(dialog, moved.left, moved.top, width, height, FALSE));
+        EXPECT_FALSE(DialogHost::showWindow(dialog, SW_SHOWNORMAL));
+        EXPECT_TRUE(DialogHost::showWindow(dialog, SW_SHOWNORMAL));
+    }, [&moved](scripted::Dialog& dialog) {
+        RECT shown = dialog.windowRect();
+        EXPECT_EQ(shown.left, moved.left);
+        EXPECT_EQ(shown.top, moved.top);
+        EXPECT_EQ(shown.right, moved.right);
+        EXPECT_EQ(shown.bottom, moved.bottom);
+    }), 0);
+}
+
+// A popup with a border and no caption has a one-pixel frame on each side and no title bar.
+TEST(DialogHost, ABorderWithoutACaptionIsOnePixelAllRound) {
+    EXPECT_EQ(runChecks(IDD_BORDERED, [](HWND dialog) {
+        RECT window = rectOf(dialog);
+        RECT client = DialogDriver::clientRect(dialog);
+        EXPECT_EQ(client.left - window.left, 1);
+        EXPECT_EQ(client.top - window.top, 1);
+        EXPECT_EQ(window.bottom - client.bottom, 1);
+    }, [](scripted::Dialog&) {}), 0);
+}
+
+TEST(DialogHost, DeadAndNullHandlesGiveDefinedAnswers) {
+    HWND dead = nullptr;
+    EXPECT_EQ(runChecks(IDD_EDITS, [](HWND) {}, [](scripted::Dialog&) {}, nullptr, &dead), 0);
+    for (HWND gone : {dead, static_cast<HWND>(nullptr)}) {
+        char buffer[8] = "zzzzzzz";
+        RECT rect{1, 2, 3, 4};
+        EXPECT_EQ(DialogHost::getDlgItem(gone, IDC_TEXT), nullptr);
+        EXPECT_EQ(DialogHost::sendMessage(gone, WM_GETTEXTLENGTH, 0, 0), 0);
+        EXPECT_FALSE(DialogHost::setDlgItemText(gone, IDC_TEXT, "x"));
+        EXPECT_EQ(DialogHost::getDlgItemText(gone, IDC_TEXT, buffer, 8), 0u);
+        EXPECT_STREQ(buffer, "");
+        EXPECT_EQ(DialogHost::getDlgItemInt(gone, IDC_TEXT), 0);
+        EXPECT_FALSE(DialogHost::endDialog(gone, 3));
+        EXPECT_FALSE(DialogHost::getWindowRect(gone, &rect));
+        EXPECT_EQ(rect.left, 1);
+        EXPECT_FALSE(DialogHost::setWindowText(gone, "x"));
+        EXPECT_FALSE(DialogHost::moveWindow(gone, 0, 0, 10, 10, FALSE));
+    }
+}

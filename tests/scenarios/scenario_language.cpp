@@ -1,0 +1,185 @@
+// Reads scenario files into scenarios, sections and statements; what the words mean is the
+// runner's business.
+#include "tests/scenarios/scenario_language.h"
+
+#include <cctype>
+#include <sstream>
+
+namespace scenario {
+
+namespace {
+
+// Splits text into words and "quoted texts" (\" and \\ escape inside quotes); # starts a comment
+// outside quotes and ; stands alone.
+bool tokenize(const std::string& text, std::vector<Token>& tokens, std::string& error) {
+    for (size_t i = 0; i < text.size();) {
+        char c = text[i];
+        if (std::isspace(static_cast<unsigned char>(c))) {
+            ++i;
+        } else if (c == '#') {
+            break;
+        } else if (c == ';') {
+            tokens.push_back(Token{";", false});
+            ++i;
+        } else if (c == '"') {
+            Token token{"", true};
+            for (++i; i < text.size() && text[i] != '"'; ++i) {
+                if (text[i] == '\\' && i + 1 < text.size()) ++i;
+                token.text += text[i];
+            }
+            if (i++ >= text.size()) {
+                error = "the quoted text has no closing \"";
+                return false;
+            }
+            tokens.push_back(token);
+        } else {
+            Token token;
+            while (i < text.size() && !std::isspace(static_cast<unsigned char>(text[i])) && text[i] != ';' &&
+                   text[i] != '#')
+                token.text += text[i++];
+            tokens.push_back(token);
+        }
+    }
+    return true;
+}
+
+// "a; b; c" as statements.
+std::vector<Statement> splitActions(const std::vector<Token>& tokens, int line) {
+    std::vector<Statement> actions(1, Statement{{}, line});
+    for (const Token& token : tokens) {
+        if (!token.quoted && token.text == ";") actions.push_back(Statement{{}, line});
+        else actions.back().words.push_back(token);
+    }
+    if (actions.back().words.empty()) actions.pop_back();
+    return actions;
+}
+
+class Reader {
+public:
+    Reader(const std::string& file, std::vector<Scenario>& scenarios) : file_(file), scenarios_(scenarios) {}
+
+    bool readLine(const std::string& text, int line, std::string& error) {
+        std::string trimmed = text.substr(std::min(text.find_first_not_of(" \t"), text.size()));
+        if (inLog_) return readLogLine(trimmed, line);
+        if (trimmed.rfind("scenario ", 0) == 0) {
+            scenarios_.push_back(Scenario{trimmed.substr(9), file_, line, {}});
+            return true;
+        }
+        std::string header = trimmed, actions;
+        size_t colon = findColon(trimmed);
+        if (colon != std::string::npos) {
+            header = trimmed.substr(0, colon);
+            actions = trimmed.substr(colon + 1);
+        }
+        std::vector<Token> words, actionWords;
+        if (!tokenize(header, words, error) || !tokenize(actions, actionWords, error)) return false;
+        if (words.empty()) return true;
+        if (scenarios_.empty()) {
+            error = "\"" + words[0].text + "\" before the first scenario line";
+            return false;
+        }
+        return readStatement(words, actionWords, colon != std::string::npos, line, error);
+    }
+
+    bool finish(std::string& error) {
+        if (!inLog_) return true;
+        error = "the log has no end line";
+        return false;
+    }
+
+private:
+    static size_t findColon(const std::string& text) {
+        bool quoted = false;
+        for (size_t i = 0; i < text.size(); ++i) {
+            if (text[i] == '"' && (i == 0 || text[i - 1] != '\\')) quoted = !quoted;
+            if (text[i] == '#' && !quoted) return std::string::npos;
+            if (text[i] == ':' && !quoted) return i;
+        }
+        return std::string::npos;
+    }
+
+    bool readLogLine(const std::string& text, int) {
+        std::string entry = text.substr(0, text.find('#'));
+        while (!entry.empty() && std::isspace(static_cast<unsigned char>(entry.back()))) entry.pop_back();
+        if (entry == "end") inLog_ = false;
+        else if (!entry.empty()) section().log.push_back(entry);
+        return true;
+    }
+
+    Section& section() { return scenarios_.back().sections.back(); }
+
+    bool readStatement(const std::vector<Token>& words, const std::vector<Token>& actions, bool hasColon, int line,
+                       std::string& error) {
+        const std::string& first = words[0].text;
+        if (first == "dialog") {
+            if (words.size() != 2) error = "dialog takes one template name";
+            scenarios_.back().sections.push_back(Section());
+            section().templateName = words.size() > 1 ? words[1].text : "";
+            section().line = line;
+            return words.size() == 2;
+        }
+        if (scenarios_.back().sections.empty()) {
+            error = "\"" + first + "\" before the scenario's dialog line";
+            return false;
+        }
+        if (hasColon) return readRule(words, actions, line, error);
+        if (first == "log") {
+            inLog_ = true;
+            section().checksLog = true;
+            section().logWithoutFocus = words.size() == 3 && words[1].text == "without" && words[2].text == "focus";
+            return true;
+        }
+        if (first == "result" && words.size() == 2) {
+            section().checksResult = true;
+            section().result = words[1].text;
+            return true;
+        }
+        if (first == "init-answer" || first == "close-answer" || first == "keep-ok-cancel") {
+            std::string setting;
+            for (const Token& word : words) setting += (setting.empty() ? "" : " ") + word.text;
+            section().settings.push_back(setting);
+            return true;
+        }
+        section().steps.push_back(Statement{words, line});
+        return true;
+    }
+
+    bool readRule(const std::vector<Token>& words, const std::vector<Token>& actions, int line, std::string& error) {
+        if (words.size() == 2 && words[0].text == "at" && words[1].text == "init") {
+            std::vector<Statement> more = splitActions(actions, line);
+            section().atInit.insert(section().atInit.end(), more.begin(), more.end());
+            return true;
+        }
+        if ((words.size() == 3 || words.size() == 4) && words[0].text == "on" && words[1].text == "command") {
+            section().rules.push_back(CommandRule{words[2].text, words.size() == 4 ? words[3].text : "",
+                                                  splitActions(actions, line)});
+            return true;
+        }
+        error = "a rule is \"at init: ACTIONS\" or \"on command CONTROL [CODE]: ACTIONS\"";
+        return false;
+    }
+
+    std::string file_;
+    std::vector<Scenario>& scenarios_;
+    bool inLog_ = false;
+};
+
+}  // namespace
+
+bool parseScenarios(const std::string& text, const std::string& file, std::vector<Scenario>& scenarios,
+                    std::string& error) {
+    Reader reader(file, scenarios);
+    std::istringstream lines(text);
+    std::string line;
+    std::string why;
+    for (int number = 1; std::getline(lines, line); ++number) {
+        if (!reader.readLine(line, number, why)) {
+            error = file + ":" + std::to_string(number) + ": " + why;
+            return false;
+        }
+    }
+    if (!reader.finish(why)) error = file + ": " + why;
+    return error.empty();
+}
+
+}  // namespace scenario

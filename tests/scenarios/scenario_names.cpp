@@ -1,0 +1,126 @@
+// The scenario suite's table of names.
+#include "tests/scenarios/scenario_names.h"
+
+#include <cctype>
+#include <cstdlib>
+#include <cstring>
+
+#include "tests/scenarios/scenario_ids.h"
+
+namespace scenario {
+
+namespace {
+
+struct Named {
+    const char* name;
+    long long value;
+};
+
+const Named kControls[] = {
+    {"OK", IDOK}, {"CANCEL", IDCANCEL}, {"TEXT", IDC_TEXT}, {"NUMBER", IDC_NUMBER}, {"LABEL", IDC_LABEL},
+    {"CHECK_A", IDC_CHECK_A}, {"CHECK_B", IDC_CHECK_B}, {"CHECK_C", IDC_CHECK_C}, {"PUSH", IDC_PUSH}, {"OFF", IDC_OFF}, {"SORTED", IDC_SORTED},
+    {"UNSORTED", IDC_UNSORTED}, {"QUIET", IDC_QUIET}, {"SORTED_COMBO", IDC_SORTED_COMBO},
+    {"PLAIN_COMBO", IDC_PLAIN_COMBO}, {"GROUP", IDC_GROUP},
+};
+
+const Named kOthers[] = {
+    {"EDITS", IDD_EDITS}, {"BUTTONS", IDD_BUTTONS}, {"LISTS", IDD_LISTS}, {"COMBOS", IDD_COMBOS},
+    {"NO_CLOSE_BOX", IDD_NO_CLOSE_BOX}, {"EXTENDED", IDD_EXTENDED}, {"BORDERED", IDD_BORDERED}, {"NOT_THERE", IDD_NOT_THERE},
+    {"ABANDONED", -7},  // scripted::kAbandoned: a dialog its user gave up
+    {"TRUE", TRUE}, {"FALSE", FALSE}, {"LB_ERR", LB_ERR}, {"CB_ERR", CB_ERR}, {"LB_OKAY", LB_OKAY},
+    {"BST_UNCHECKED", BST_UNCHECKED}, {"BST_CHECKED", BST_CHECKED}, {"BST_INDETERMINATE", BST_INDETERMINATE},
+    {"LB_ADDSTRING", LB_ADDSTRING}, {"LB_INSERTSTRING", LB_INSERTSTRING}, {"LB_DELETESTRING", LB_DELETESTRING},
+    {"LB_RESETCONTENT", LB_RESETCONTENT}, {"LB_SETCURSEL", LB_SETCURSEL}, {"LB_GETCURSEL", LB_GETCURSEL},
+    {"LB_GETCOUNT", LB_GETCOUNT}, {"LB_GETITEMDATA", LB_GETITEMDATA}, {"LB_SETITEMDATA", LB_SETITEMDATA},
+    {"LB_FINDSTRING", LB_FINDSTRING}, {"LB_FINDSTRINGEXACT", LB_FINDSTRINGEXACT},
+    {"LB_SELECTSTRING", LB_SELECTSTRING}, {"LB_GETTOPINDEX", LB_GETTOPINDEX}, {"LB_SETTOPINDEX", LB_SETTOPINDEX},
+    {"LB_GETTEXTLEN", LB_GETTEXTLEN}, {"CB_ADDSTRING", CB_ADDSTRING}, {"CB_RESETCONTENT", CB_RESETCONTENT},
+    {"CB_SETCURSEL", CB_SETCURSEL}, {"CB_GETCURSEL", CB_GETCURSEL}, {"CB_GETCOUNT", CB_GETCOUNT},
+    {"CB_GETLBTEXTLEN", CB_GETLBTEXTLEN}, {"CB_SELECTSTRING", CB_SELECTSTRING},
+    {"CB_FINDSTRINGEXACT", CB_FINDSTRINGEXACT}, {"CB_SETITEMDATA", CB_SETITEMDATA},
+    {"CB_GETITEMDATA", CB_GETITEMDATA}, {"CB_INSERTSTRING", CB_INSERTSTRING}, {"CB_DELETESTRING", CB_DELETESTRING},
+    {"EM_LIMITTEXT", EM_LIMITTEXT}, {"EM_GETLIMITTEXT", EM_GETLIMITTEXT}, {"EM_SETSEL", EM_SETSEL},
+    {"EM_GETSEL", EM_GETSEL}, {"BM_SETCHECK", BM_SETCHECK}, {"BM_GETCHECK", BM_GETCHECK}, {"BM_CLICK", BM_CLICK},
+    {"DM_SETDEFID", DM_SETDEFID}, {"DM_GETDEFID", DM_GETDEFID}, {"WM_SETREDRAW", WM_SETREDRAW},
+    {"WS_TABSTOP", WS_TABSTOP}, {"WS_GROUP", WS_GROUP}, {"WS_VISIBLE", WS_VISIBLE}, {"WS_CHILD", WS_CHILD},
+    {"WS_DISABLED", WS_DISABLED}, {"WS_POPUP", WS_POPUP}, {"WS_CAPTION", WS_CAPTION}, {"WS_SYSMENU", WS_SYSMENU},
+    {"WS_BORDER", WS_BORDER}, {"DS_FIXEDSYS", DS_FIXEDSYS}, {"DS_MODALFRAME", DS_MODALFRAME},
+    {"ES_NUMBER", ES_NUMBER}, {"BS_DEFPUSHBUTTON", BS_DEFPUSHBUTTON}, {"LBS_SORT", LBS_SORT},
+    {"LBS_NOTIFY", LBS_NOTIFY}, {"CBS_SORT", CBS_SORT},
+};
+
+struct Notification {
+    const char* className;
+    int code;
+    const char* name;
+};
+
+const Notification kNotifications[] = {
+    {"BUTTON", BN_CLICKED, "BN_CLICKED"}, {"BUTTON", BN_SETFOCUS, "BN_SETFOCUS"},
+    {"BUTTON", BN_KILLFOCUS, "BN_KILLFOCUS"}, {"EDIT", EN_SETFOCUS, "EN_SETFOCUS"},
+    {"EDIT", EN_KILLFOCUS, "EN_KILLFOCUS"}, {"EDIT", EN_CHANGE, "EN_CHANGE"}, {"EDIT", EN_UPDATE, "EN_UPDATE"},
+    {"EDIT", EN_MAXTEXT, "EN_MAXTEXT"}, {"LISTBOX", LBN_SELCHANGE, "LBN_SELCHANGE"},
+    {"LISTBOX", LBN_DBLCLK, "LBN_DBLCLK"}, {"LISTBOX", LBN_SELCANCEL, "LBN_SELCANCEL"},
+    {"LISTBOX", LBN_SETFOCUS, "LBN_SETFOCUS"}, {"LISTBOX", LBN_KILLFOCUS, "LBN_KILLFOCUS"},
+    {"COMBOBOX", CBN_SELCHANGE, "CBN_SELCHANGE"}, {"COMBOBOX", CBN_SETFOCUS, "CBN_SETFOCUS"},
+    {"COMBOBOX", CBN_KILLFOCUS, "CBN_KILLFOCUS"}, {"COMBOBOX", CBN_EDITCHANGE, "CBN_EDITCHANGE"},
+    {"COMBOBOX", CBN_EDITUPDATE, "CBN_EDITUPDATE"}, {"COMBOBOX", CBN_SELENDOK, "CBN_SELENDOK"},
+    {"COMBOBOX", CBN_SELENDCANCEL, "CBN_SELENDCANCEL"},
+};
+
+const Named kKeys[] = {
+    {"Enter", VK_RETURN}, {"Escape", VK_ESCAPE}, {"Tab", VK_TAB}, {"Back", VK_BACK},
+};
+
+template <size_t N>
+const Named* find(const Named (&table)[N], const std::string& name) {
+    for (const Named& entry : table) {
+        if (name == entry.name) return &entry;
+    }
+    return nullptr;
+}
+
+bool parseNumber(const std::string& text, long long& value) {
+    if (text.empty()) return false;
+    char* end = nullptr;
+    value = std::strtoll(text.c_str(), &end, 0);
+    return *end == '\0';
+}
+
+}  // namespace
+
+bool valueOf(const std::string& name, long long& value) {
+    const Named* found = find(kControls, name);
+    if (found == nullptr) found = find(kOthers, name);
+    if (found != nullptr) value = found->value;
+    return found != nullptr || parseNumber(name, value);
+}
+
+std::string controlName(int id) {
+    for (const Named& entry : kControls) {
+        if (entry.value == id) return entry.name;
+    }
+    return std::to_string(id);
+}
+
+std::string notificationName(const std::string& className, int code) {
+    for (const Notification& entry : kNotifications) {
+        if (className == entry.className && code == entry.code) return entry.name;
+    }
+    return std::to_string(code);
+}
+
+bool keyOf(const std::string& name, Key& key) {
+    key = Key();
+    std::string rest = name;
+    for (const char* modifier : {"Shift+", "Ctrl+", "Alt+"}) {
+        if (rest.rfind(modifier, 0) != 0) continue;
+        (modifier[0] == 'S' ? key.shift : modifier[0] == 'C' ? key.control : key.alt) = true;
+        rest = rest.substr(std::strlen(modifier));
+    }
+    if (const Named* found = find(kKeys, rest)) key.code = static_cast<WPARAM>(found->value);
+    else if (rest.size() == 1 && std::isalnum(static_cast<unsigned char>(rest[0]))) key.code = std::toupper(rest[0]);
+    return key.code != 0;
+}
+
+}  // namespace scenario

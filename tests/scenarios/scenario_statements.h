@@ -1,0 +1,28 @@
+// The statements scenarios are written in: a procedure's actions (set-text, send, add, end, ...),
+// a user's (click, type, key, ...) and the checks of both (expect ...).
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/win32_types.h"
+#include "tests/scenarios/scenario_language.h"
+
+namespace scenario {
+
+struct StatementContext {
+    HWND dialog = nullptr;                  // the dialog the statement acts in
+    std::vector<std::string>* log = nullptr;  // its procedure's log, for notes
+    std::function<INT_PTR()> openNext;      // runs the scenario's next dialog, owned by this one
+};
+
+enum class Outcome {
+    Done,    // done at once
+    Posted,  // posted input that the dialog's loop handles once the user returns
+    Failed,  // `error` says why
+};
+
+Outcome performStatement(const Statement& statement, StatementContext& context, std::string& error);
+
+}  // namespace scenario
