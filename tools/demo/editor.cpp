@@ -50,6 +50,7 @@ long Editor::run(StepCommand command, Mesh* mesh, HWND owner, const char* exitLi
         case StepCommand::Exit: result = UI::createExitApplicationDialog("Leaving the Sample Editor", exitLink); break;
     }
     transcript_.say("result: " + (command == StepCommand::PickMaterial ? std::to_string(result) : resultMeaning(result)));
+    if (result == -1 && command != StepCommand::PickMaterial) transcript_.say("why: " + DialogDriver::lastDialogFailure());
     if (mesh != nullptr) reportMeshAfter(command, before, *mesh);
     return result;
 }
