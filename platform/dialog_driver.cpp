@@ -2,6 +2,8 @@
 // that it reads alike on both dialog managers.
 #include "platform/dialog_driver.h"
 
+#include <iterator>
+
 namespace DialogDriver {
 
 namespace {
@@ -62,6 +64,46 @@ RECT rectInDialog(HWND control, HWND dialog) {
     RECT client = clientRect(dialog);
     return RECT{frame.left - client.left, frame.top - client.top, frame.right - client.left,
                 frame.bottom - client.top};
+}
+
+namespace {
+
+const struct {
+    Modifier modifier;
+    int key;
+} kModifierKeys[] = {{kControl, VK_CONTROL}, {kAlt, VK_MENU}, {kShift, VK_SHIFT}};
+
+}  // namespace
+
+void pressKey(int virtualKey, unsigned modifiers) {
+    for (const auto& held : kModifierKeys) {
+        if (modifiers & held.modifier) keyDown(held.key);
+    }
+    keyDown(virtualKey);
+    keyUp(virtualKey);
+    for (auto held = std::rbegin(kModifierKeys); held != std::rend(kModifierKeys); ++held) {
+        if (modifiers & held->modifier) keyUp(held->key);
+    }
+}
+
+void typeText(const std::string& text) {
+    for (char character : text) typeCharacter(character);
+}
+
+void clickAt(POINT screen) {
+    moveMouse(screen);
+    mouseButton(true);
+    mouseButton(false);
+}
+
+void doubleClickAt(POINT screen) {
+    clickAt(screen);
+    clickAt(screen);
+}
+
+POINT centreOf(HWND window) {
+    RECT rect = windowRect(window);
+    return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 
 }  // namespace DialogDriver

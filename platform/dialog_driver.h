@@ -52,6 +52,20 @@ DIALOG_DRIVER_API std::string lastDialogFailure();
 // (Enter, Escape) as IsDialogMessage handles them; WM_SYSCOMMAND SC_CLOSE is the close box.
 DIALOG_DRIVER_API BOOL postMessage(HWND window, UINT message, WPARAM wordParam, LPARAM longParam);
 
+// The keyboard and the mouse as a person works them. On Windows they go through SendInput, so
+// USER32 itself sends each to the focused window or the window under the pointer, keeps the key
+// state and makes characters of keys; on Linux the headless manager's input queue does the same.
+// The modal loop takes them once the user returns, after anything posted. A modifier is a key
+// like any other: it stays down until its keyUp.
+DIALOG_DRIVER_API void keyDown(int virtualKey);
+DIALOG_DRIVER_API void keyUp(int virtualKey);
+// A character with no key of its own (code page 1252), as an input method types it: WM_CHAR comes
+// of it, but no key is pressed.
+DIALOG_DRIVER_API void typeCharacter(char character);
+DIALOG_DRIVER_API void moveMouse(POINT screen);
+DIALOG_DRIVER_API void mouseButton(bool down);  // the left button, where the pointer is
+DIALOG_DRIVER_API void turnWheel(int notches);  // positive away from the user
+
 // ---- Windows as they stand -------------------------------------------------------------------------
 
 DIALOG_DRIVER_API bool isWindow(HWND window);
@@ -109,5 +123,18 @@ bool isChecked(HWND button);
 RECT rectInDialog(HWND control, HWND dialog);             // pixels in the dialog's client area
 RECT windowRect(HWND window);                             // screen pixels, frame included
 bool isComboBox(HWND window);
+
+// ---- A person's input: written once, over the primitives above ------------------------------------
+
+enum Modifier : unsigned { kNoModifier = 0, kShift = 1, kControl = 2, kAlt = 4 };
+
+// A key pressed and let go with the modifiers held around it.
+void pressKey(int virtualKey, unsigned modifiers = kNoModifier);
+// Each character through typeCharacter, as text comes from an input method.
+void typeText(const std::string& text);
+void clickAt(POINT screen);
+void doubleClickAt(POINT screen);
+// The middle of a control (or dialog) on the screen, where a person clicks it.
+POINT centreOf(HWND window);
 
 }  // namespace DialogDriver

@@ -39,6 +39,15 @@ struct POINT {
     LONG y;
 };
 
+struct MSG {
+    HWND hwnd;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+    DWORD time;
+    POINT pt;
+};
+
 #define LOWORD(l) ((WORD)(((UINT_PTR)(l)) & 0xffff))
 #define HIWORD(l) ((WORD)((((UINT_PTR)(l)) >> 16) & 0xffff))
 #define MAKEWPARAM(l, h) ((WPARAM)(DWORD)(((WORD)(l)) | ((DWORD)((WORD)(h))) << 16))
@@ -68,17 +77,29 @@ struct POINT {
 #define WM_GETTEXT 0x000D
 #define WM_GETTEXTLENGTH 0x000E
 #define WM_CLOSE 0x0010
+#define WM_NEXTDLGCTL 0x0028
+#define WM_GETDLGCODE 0x0087
 #define WM_KEYDOWN 0x0100
 #define WM_KEYUP 0x0101
 #define WM_CHAR 0x0102
+#define WM_SYSKEYDOWN 0x0104
+#define WM_SYSKEYUP 0x0105
+#define WM_SYSCHAR 0x0106
 #define WM_INITDIALOG 0x0110
 #define WM_COMMAND 0x0111
 #define WM_SYSCOMMAND 0x0112
 #define WM_HSCROLL 0x0114
+#define WM_MOUSEMOVE 0x0200
 #define WM_LBUTTONDOWN 0x0201
 #define WM_LBUTTONUP 0x0202
 #define WM_LBUTTONDBLCLK 0x0203
+#define WM_MOUSEWHEEL 0x020A
+#define WM_CAPTURECHANGED 0x0215
 #define MK_LBUTTON 0x0001
+#define MK_SHIFT 0x0004
+#define MK_CONTROL 0x0008
+#define WHEEL_DELTA 120
+#define GET_WHEEL_DELTA_WPARAM(w) ((short)HIWORD(w))
 #define DM_GETDEFID 0x0400
 #define DM_SETDEFID 0x0401
 #define DC_HASDEFID 0x534B
@@ -87,7 +108,47 @@ struct POINT {
 #define VK_BACK 0x08
 #define VK_TAB 0x09
 #define VK_RETURN 0x0D
+#define VK_SHIFT 0x10
+#define VK_CONTROL 0x11
+#define VK_MENU 0x12
 #define VK_ESCAPE 0x1B
+#define VK_SPACE 0x20
+#define VK_PRIOR 0x21
+#define VK_NEXT 0x22
+#define VK_END 0x23
+#define VK_HOME 0x24
+#define VK_LEFT 0x25
+#define VK_UP 0x26
+#define VK_RIGHT 0x27
+#define VK_DOWN 0x28
+#define VK_INSERT 0x2D
+#define VK_DELETE 0x2E
+#define VK_F4 0x73
+#define VK_PACKET 0xE7
+#define VK_OEM_1 0xBA
+#define VK_OEM_PLUS 0xBB
+#define VK_OEM_COMMA 0xBC
+#define VK_OEM_MINUS 0xBD
+#define VK_OEM_PERIOD 0xBE
+#define VK_OEM_2 0xBF
+#define VK_OEM_3 0xC0
+#define VK_OEM_4 0xDB
+#define VK_OEM_5 0xDC
+#define VK_OEM_6 0xDD
+#define VK_OEM_7 0xDE
+
+// WM_GETDLGCODE answers.
+#define DLGC_WANTARROWS 0x0001
+#define DLGC_WANTTAB 0x0002
+#define DLGC_WANTALLKEYS 0x0004
+#define DLGC_WANTMESSAGE 0x0004
+#define DLGC_HASSETSEL 0x0008
+#define DLGC_DEFPUSHBUTTON 0x0010
+#define DLGC_UNDEFPUSHBUTTON 0x0020
+#define DLGC_RADIOBUTTON 0x0040
+#define DLGC_WANTCHARS 0x0080
+#define DLGC_STATIC 0x0100
+#define DLGC_BUTTON 0x2000
 
 // Window styles.
 #define WS_OVERLAPPED 0x00000000L
@@ -145,16 +206,23 @@ struct POINT {
 #define BS_AUTO3STATE 0x00000006L
 #define BS_GROUPBOX 0x00000007L
 #define BS_USERBUTTON 0x00000008L
+#define BS_OWNERDRAW 0x0000000BL
 #define BS_AUTORADIOBUTTON 0x00000009L
 #define BS_TYPEMASK 0x0000000FL
 #define BS_NOTIFY 0x00004000L
 #define BM_GETCHECK 0x00F0
 #define BM_SETCHECK 0x00F1
+#define BM_GETSTATE 0x00F2
+#define BM_SETSTATE 0x00F3
+#define BM_SETSTYLE 0x00F4
 #define BM_CLICK 0x00F5
 #define BST_UNCHECKED 0x0000
 #define BST_CHECKED 0x0001
 #define BST_INDETERMINATE 0x0002
+#define BST_PUSHED 0x0004
+#define BST_FOCUS 0x0008
 #define BN_CLICKED 0
+#define BN_DOUBLECLICKED 5
 #define BN_SETFOCUS 6
 #define BN_KILLFOCUS 7
 
@@ -187,6 +255,7 @@ struct POINT {
 #define SS_LEFT 0x00000000L
 #define SS_CENTER 0x00000001L
 #define SS_RIGHT 0x00000002L
+#define SS_NOTIFY 0x00000100L
 
 // List box styles, messages and notifications.
 #define LBS_NOTIFY 0x0001L
@@ -211,6 +280,8 @@ struct POINT {
 #define LB_SETTOPINDEX 0x0197
 #define LB_GETITEMHEIGHT 0x01A1
 #define LB_FINDSTRINGEXACT 0x01A2
+#define LB_SETCARETINDEX 0x019E
+#define LB_GETCARETINDEX 0x019F
 #define LB_GETITEMDATA 0x0199
 #define LB_SETITEMDATA 0x019A
 #define LB_GETITEMRECT 0x0198
@@ -231,6 +302,7 @@ struct POINT {
 #define CBS_SORT 0x0100L
 #define CBS_HASSTRINGS 0x0200L
 #define CB_LIMITTEXT 0x0141
+#define CB_GETEDITSEL 0x0140
 #define CB_SETEDITSEL 0x0142
 #define CB_ADDSTRING 0x0143
 #define CB_DELETESTRING 0x0144
@@ -244,14 +316,19 @@ struct POINT {
 #define CB_SETCURSEL 0x014E
 #define CB_GETITEMDATA 0x0150
 #define CB_SETITEMDATA 0x0151
+#define CB_SHOWDROPDOWN 0x014F
+#define CB_GETDROPPEDSTATE 0x0157
 #define CB_FINDSTRINGEXACT 0x0158
 #define CB_OKAY 0
 #define CB_ERR (-1)
 #define CBN_SELCHANGE 1
+#define CBN_DBLCLK 2
 #define CBN_SETFOCUS 3
 #define CBN_KILLFOCUS 4
 #define CBN_EDITCHANGE 5
 #define CBN_EDITUPDATE 6
+#define CBN_DROPDOWN 7
+#define CBN_CLOSEUP 8
 #define CBN_SELENDOK 9
 #define CBN_SELENDCANCEL 10
 

@@ -37,8 +37,17 @@ LRESULT comboSetSelection(Window& combo, WPARAM position) {
     return index == -1 ? CB_ERR : index;
 }
 
+bool hasEditField(const Window& combo) { return (combo.style & 0x3) != CBS_DROPDOWNLIST; }
+
+// A drop-down list box is asked for its code; the other kinds keep the focus in their edit
+// field, which is asked instead and can also take a selection.
+LRESULT comboDialogCode(const Window& combo) {
+    LRESULT code = DLGC_WANTARROWS | DLGC_WANTCHARS;
+    return hasEditField(combo) ? code | DLGC_HASSETSEL : code;
+}
+
 LRESULT comboTyped(Window& combo, WPARAM key) {
-    if ((combo.style & 0x3) == CBS_DROPDOWNLIST) return 0;
+    if (!hasEditField(combo)) return 0;
     KeyResult typed = typeCharacter(combo, static_cast<unsigned char>(key));
     if (typed != KeyResult::Changed) return 0;
     notifyParent(combo, CBN_EDITUPDATE);
@@ -68,6 +77,8 @@ LRESULT comboBoxProcedure(Window& combo, UINT message, WPARAM wordParam, LPARAM 
         return setSelection(combo, static_cast<WPARAM>(static_cast<short>(LOWORD(longParam))),
                             static_cast<short>(HIWORD(longParam))) + TRUE;
     case WM_SETTEXT: combo.text = textOf(longParam); combo.selectionStart = combo.selectionEnd = 0; return TRUE;
+    case WM_GETDLGCODE: return comboDialogCode(combo);
+    case EM_SETSEL: return hasEditField(combo) ? setSelection(combo, wordParam, longParam) : 0;
     case WM_CHAR: return comboTyped(combo, wordParam);
     default: return 0;
     }

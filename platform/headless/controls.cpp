@@ -46,6 +46,7 @@ LRESULT controlProcedure(Window& control, UINT message, WPARAM wordParam, LPARAM
     case WindowKind::ListBox: return listBoxProcedure(control, message, wordParam, longParam);
     case WindowKind::ComboBox: return comboBoxProcedure(control, message, wordParam, longParam);
     default:
+        if (message == WM_GETDLGCODE) return control.kind == WindowKind::Static ? DLGC_STATIC : 0;
         if (message == WM_SETTEXT) control.text = textOf(longParam);
         return message == WM_SETTEXT ? TRUE : 0;
     }
@@ -60,6 +61,7 @@ void controlFocusChanged(Window& control, bool gained) {
         notifyParent(control, gained ? CBN_SETFOCUS : CBN_KILLFOCUS);
         break;
     case WindowKind::Button:
+        if (!gained) buttonFocusLost(control);
         if (control.style & BS_NOTIFY) notifyParent(control, gained ? BN_SETFOCUS : BN_KILLFOCUS);
         break;
     default: break;

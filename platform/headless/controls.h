@@ -19,6 +19,8 @@ LRESULT comboBoxProcedure(Window& combo, UINT message, WPARAM wordParam, LPARAM 
 
 // WM_SETFOCUS / WM_KILLFOCUS: EN_, LBN_ and CBN_ focus codes always, BN_ ones only with BS_NOTIFY.
 void controlFocusChanged(Window& control, bool gained);
+// A button losing the focus while pressed lets the mouse go.
+void buttonFocusLost(Window& button);
 
 // The text a message's LPARAM points at; a null pointer is an empty text.
 std::string textOf(LPARAM text);

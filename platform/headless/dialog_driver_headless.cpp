@@ -19,6 +19,33 @@ BOOL postMessage(HWND window, UINT message, WPARAM wordParam, LPARAM longParam) 
     return headless::postMessageTo(window, message, wordParam, longParam);
 }
 
+void keyDown(int virtualKey) { headless::queueInput(headless::InputEvent{headless::InputKind::KeyDown, virtualKey}); }
+
+void keyUp(int virtualKey) { headless::queueInput(headless::InputEvent{headless::InputKind::KeyUp, virtualKey}); }
+
+void typeCharacter(char character) {
+    headless::queueInput(headless::InputEvent{headless::InputKind::Character, static_cast<unsigned char>(character)});
+}
+
+namespace {
+
+POINT pointer{0, 0};  // where the last move left the mouse
+
+void queueMouse(headless::InputKind kind, int wheel = 0) {
+    headless::queueInput(headless::InputEvent{kind, 0, pointer, wheel});
+}
+
+}  // namespace
+
+void moveMouse(POINT screen) {
+    pointer = screen;
+    queueMouse(headless::InputKind::MouseMove);
+}
+
+void mouseButton(bool down) { queueMouse(down ? headless::InputKind::ButtonDown : headless::InputKind::ButtonUp); }
+
+void turnWheel(int notches) { queueMouse(headless::InputKind::Wheel, notches); }
+
 bool isWindow(HWND window) { return findWindow(window) != nullptr; }
 
 HWND focus() { return headless::focusedWindow(); }

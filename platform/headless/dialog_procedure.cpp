@@ -20,6 +20,15 @@ int defaultButtonId(const Window& dialog) {
     return 0;
 }
 
+// A click on the dialog itself always rolls up an open combo-box list: the focused control is asked
+// to, and when it answers 0 (it is no combo box, or its list is closed) its parent is.
+void rollUpFocusedComboBox() {
+    HWND focus = focusedWindow();
+    if (focus == nullptr || sendMessageTo(focus, CB_SHOWDROPDOWN, FALSE, 0) != 0) return;
+    const Window* focused = findWindow(focus);
+    if (focused != nullptr) sendMessageTo(focused->parent, CB_SHOWDROPDOWN, FALSE, 0);
+}
+
 LRESULT defaultDialogMessage(Window& dialog, UINT message, WPARAM wordParam, LPARAM longParam) {
     switch (message) {
     case WM_SETTEXT:
@@ -36,8 +45,12 @@ LRESULT defaultDialogMessage(Window& dialog, UINT message, WPARAM wordParam, LPA
         int id = dialog.ended ? 0 : defaultButtonId(dialog);
         return id != 0 ? MAKELPARAM(id, DC_HASDEFID) : 0;
     }
-    case DM_SETDEFID: dialog.defaultId = static_cast<int>(wordParam); return TRUE;
+    case DM_SETDEFID:
+        if (!dialog.ended) setDefaultId(dialog, static_cast<int>(wordParam));
+        return TRUE;
     case WM_SETFOCUS: restoreDialogFocus(dialog.handle); return 0;
+    case WM_NEXTDLGCTL: nextDialogControl(dialog, wordParam, longParam); return 0;
+    case WM_LBUTTONDOWN: rollUpFocusedComboBox(); return 0;
     default: return 0;
     }
 }

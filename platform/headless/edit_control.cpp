@@ -34,6 +34,8 @@ LRESULT editTyped(Window& edit, WPARAM key) {
 LRESULT editProcedure(Window& edit, UINT message, WPARAM wordParam, LPARAM longParam) {
     switch (message) {
     case WM_SETTEXT: return editSetText(edit, longParam);
+    case WM_GETDLGCODE: return DLGC_HASSETSEL | DLGC_WANTCHARS | DLGC_WANTARROWS;
+    case WM_LBUTTONDOWN: moveFocus(edit.handle); return 0;
     case WM_CHAR: return editTyped(edit, wordParam);
     case EM_SETSEL: return setSelection(edit, wordParam, longParam);
     case EM_GETSEL: return getSelection(edit, wordParam, longParam);

@@ -50,8 +50,7 @@ HWND moveFocus(HWND window) {
 }
 
 void focusControl(HWND control) {
-    const Window* window = findWindow(control);
-    if (window != nullptr && window->kind == WindowKind::Edit) sendMessageTo(control, EM_SETSEL, 0, -1);
+    if (dialogCode(control, nullptr) & DLGC_HASSETSEL) sendMessageTo(control, EM_SETSEL, 0, -1);
     moveFocus(control);
 }
 

@@ -102,6 +102,7 @@ LRESULT listBoxProcedure(Window& list, UINT message, WPARAM wordParam, LPARAM lo
     case LB_SETTOPINDEX: return listSetTopItem(list, wordParam);
     case LB_GETITEMHEIGHT: return listItemHeight(list);
     case LB_GETITEMRECT: return listItemRect(list, wordParam, longParam);
+    case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_LBUTTONDOWN: return listButtonDown(list, longParam);
     case WM_LBUTTONUP: return listButtonUp(list);
     case WM_LBUTTONDBLCLK: return listDoubleClick(list);

@@ -57,10 +57,49 @@ HWND innermostDialog();  // the running modal dialog that is not below another, 
 // template, or the decoder's account of a damaged one.
 const std::string& lastDialogFailure();
 
+// ---- A person's input (input.cpp) -----------------------------------------------------------------
+
+enum class InputKind { KeyDown, KeyUp, Character, MouseMove, ButtonDown, ButtonUp, Wheel };
+
+struct InputEvent {
+    InputKind kind = InputKind::MouseMove;
+    int key = 0;        // the virtual key, or the character (code page 1252) of a Character
+    POINT point{0, 0};  // the pointer's screen position, for the mouse
+    int wheel = 0;      // notches, positive away from the user
+};
+
+// The queue the modal loop takes a person's input from once nothing posted is waiting.
+void queueInput(const InputEvent& event);
+bool hasInput();
+// Empties the queue and lets every key and button go, for a new user.
+void discardInput();
+// The message the next input makes, for the window it reaches; false when no input is waiting
+// (input that reaches no window is dropped).
+bool takeInputMessage(MSG& message);
+
+HWND captureWindow();  // GetCapture
+HWND setCapture(HWND window);
+void releaseCapture();
+
 // ---- The dialog keys (dialog_keys.cpp) -----------------------------------------------------------
 
-// What IsDialogMessage does with a key pressed in `dialog`.
-void dialogKey(HWND dialog, WPARAM key);
+// IsDialogMessage's own handling of a message for `dialog`: true when it took the message (Tab,
+// arrows, Enter, Escape, a mnemonic), which is then neither translated nor dispatched.
+bool isDialogMessage(HWND dialog, const MSG& message);
+// WM_GETDLGCODE of a window, for a key message (or none); 0 for null.
+LRESULT dialogCode(HWND window, const MSG* message);
+
+// ---- Moving through a dialog (dialog_navigation.cpp) ---------------------------------------------
+
+// GetNextDlgGroupItem and GetNextDlgTabItem.
+HWND nextGroupItem(HWND dialog, HWND control, bool previous);
+HWND nextTabItem(HWND dialog, HWND control, bool previous);
+// WM_NEXTDLGCTL.
+void nextDialogControl(Window& dialog, WPARAM wordParam, LPARAM longParam);
+// The default-button look that follows the focus to `focused`.
+void showDefaultForFocus(const Window& dialog, HWND focused);
+// DM_SETDEFID.
+void setDefaultId(Window& dialog, int id);
 
 // ---- Creation and geometry (dialog_creation.cpp) -------------------------------------------------
 

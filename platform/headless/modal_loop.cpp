@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/headless/keyboard.h"
 #include "platform/headless/manager.h"
 
 namespace headless {
@@ -71,12 +72,24 @@ void showDialog(HWND dialog) {
     if (focus != dialog && !isChildOf(focus, dialog)) restoreDialogFocus(dialog);
 }
 
-void dispatchPosted(HWND dialog, const PostedMessage& posted) {
-    if (findWindow(posted.window) == nullptr) return;
-    bool ours = posted.window == dialog || isChildOf(posted.window, dialog);
-    if (posted.message == WM_KEYDOWN && ours) dialogKey(dialog, posted.wordParam);
-    else if (posted.message != WM_KEYDOWN)
-        sendMessageTo(posted.window, posted.message, posted.wordParam, posted.longParam);
+// TranslateMessage: a key down makes the character its key makes (a system key its WM_SYSCHAR),
+// posted so that it is taken before any further input.
+void translateKey(const MSG& message) {
+    if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) return;
+    unsigned char character = message.wParam == VK_PACKET ? static_cast<unsigned char>(HIWORD(message.lParam))
+                                                          : characterOfKey(message.wParam);
+    if (character == 0) return;
+    UINT made = message.message == WM_KEYDOWN || message.wParam == VK_PACKET ? WM_CHAR : WM_SYSCHAR;
+    postMessageTo(message.hwnd, made, character, message.lParam);
+}
+
+// What the modal loop does with each message it takes: IsDialogMessage first, for the dialog's
+// own windows; what that leaves is translated and dispatched.
+void handleMessage(HWND dialog, const MSG& message) {
+    if (findWindow(message.hwnd) == nullptr) return;
+    if (isDialogMessage(dialog, message)) return;
+    translateKey(message);
+    sendMessageTo(message.hwnd, message.message, message.wParam, message.lParam);
 }
 
 void runMessageLoop(HWND dialog) {
@@ -84,14 +97,18 @@ void runMessageLoop(HWND dialog) {
     int idleCalls = 0;
     while (!hasEnded(dialog)) {
         LoopState& loop = state();
+        MSG input{};
         if (!loop.posted.empty()) {
             PostedMessage next = loop.posted.front();
             loop.posted.pop_front();
-            dispatchPosted(dialog, next);
+            handleMessage(dialog, MSG{next.window, next.message, next.wordParam, next.longParam, 0, POINT{0, 0}});
             idleCalls = 0;
         } else if (!shown) {
             showDialog(dialog);
             shown = true;
+        } else if (takeInputMessage(input)) {
+            handleMessage(dialog, input);
+            idleCalls = 0;
         } else if (loop.user.hook == nullptr || ++idleCalls > kMaxIdleCalls) {
             endModalDialog(dialog, -1);
         } else {
@@ -121,7 +138,11 @@ INT_PTR failDialog(const std::string& reason) {
 
 }  // namespace
 
-void setUser(DialogHook hook, void* context) { state().user = Callback{hook, context}; }
+// A new user starts with an empty input queue and every key up.
+void setUser(DialogHook hook, void* context) {
+    state().user = Callback{hook, context};
+    discardInput();
+}
 
 void setClosingObserver(DialogHook observer, void* context) { state().closingObserver = Callback{observer, context}; }
 

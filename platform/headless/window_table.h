@@ -27,6 +27,8 @@ struct Window {
     bool enabled = true;
 
     int checkState = BST_UNCHECKED;  // buttons
+    bool pushed = false;             // BM_SETSTATE: the button looks pushed
+    bool pressing = false;           // a mouse press or Space is under way on the button
 
     size_t selectionStart = 0;  // edits (and a combo box's edit field): selection, caret at the end
     size_t selectionEnd = 0;

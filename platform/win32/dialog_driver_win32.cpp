@@ -98,6 +98,63 @@ BOOL postMessage(HWND window, UINT message, WPARAM wordParam, LPARAM longParam) 
     return PostMessageA(window, message, wordParam, longParam);
 }
 
+namespace {
+
+void sendInput(INPUT input) { SendInput(1, &input, sizeof input); }
+
+// The keys whose scan codes are extended: without the flag the arrows and their block would be
+// the numeric keypad's.
+bool isExtendedKey(int virtualKey) {
+    return (virtualKey >= VK_PRIOR && virtualKey <= VK_DOWN) || virtualKey == VK_INSERT || virtualKey == VK_DELETE;
+}
+
+void sendKey(int virtualKey, bool down) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = static_cast<WORD>(virtualKey);
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(static_cast<UINT>(virtualKey), MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = (down ? 0 : KEYEVENTF_KEYUP) | (isExtendedKey(virtualKey) ? KEYEVENTF_EXTENDEDKEY : 0);
+    sendInput(input);
+}
+
+void sendMouse(DWORD flags, DWORD data = 0) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    input.mi.mouseData = data;
+    sendInput(input);
+}
+
+}  // namespace
+
+void keyDown(int virtualKey) { sendKey(virtualKey, true); }
+
+void keyUp(int virtualKey) { sendKey(virtualKey, false); }
+
+// Code page 1252 whatever the system's, as on Linux.
+void typeCharacter(char character) {
+    wchar_t wide = 0;
+    if (MultiByteToWideChar(1252, 0, &character, 1, &wide, 1) != 1) return;
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wScan = static_cast<WORD>(wide);
+    input.ki.dwFlags = KEYEVENTF_UNICODE;
+    sendInput(input);
+    input.ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
+    sendInput(input);
+}
+
+// The pointer is placed exactly, then a move of nothing queues its WM_MOUSEMOVE behind the
+// input sent before it.
+void moveMouse(POINT screen) {
+    SetCursorPos(screen.x, screen.y);
+    sendMouse(MOUSEEVENTF_MOVE);
+}
+
+void mouseButton(bool down) { sendMouse(down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP); }
+
+void turnWheel(int notches) { sendMouse(MOUSEEVENTF_WHEEL, static_cast<DWORD>(notches * WHEEL_DELTA)); }
+
 bool isWindow(HWND window) { return IsWindow(window) != FALSE; }
 
 HWND focus() { return GetFocus(); }

@@ -8,6 +8,7 @@
 #define IDD_NO_CLOSE_BOX 1005
 #define IDD_EXTENDED 1006
 #define IDD_BORDERED 1007
+#define IDD_KEYS 1008
 #define IDD_NOT_THERE 1099
 
 #define IDC_TEXT 201
@@ -19,6 +20,9 @@
 #define IDC_PUSH 303
 #define IDC_CHECK_C 304
 #define IDC_OFF 305
+#define IDC_SMALL 306
+#define IDC_LARGE 307
+#define IDC_HUGE 308
 
 #define IDC_SORTED 401
 #define IDC_UNSORTED 402

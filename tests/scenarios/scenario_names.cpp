@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/dialog_driver.h"
 #include "tests/scenarios/scenario_ids.h"
 
 namespace scenario {
@@ -20,12 +21,13 @@ const Named kControls[] = {
     {"OK", IDOK}, {"CANCEL", IDCANCEL}, {"TEXT", IDC_TEXT}, {"NUMBER", IDC_NUMBER}, {"LABEL", IDC_LABEL},
     {"CHECK_A", IDC_CHECK_A}, {"CHECK_B", IDC_CHECK_B}, {"CHECK_C", IDC_CHECK_C}, {"PUSH", IDC_PUSH}, {"OFF", IDC_OFF}, {"SORTED", IDC_SORTED},
     {"UNSORTED", IDC_UNSORTED}, {"QUIET", IDC_QUIET}, {"SORTED_COMBO", IDC_SORTED_COMBO},
-    {"PLAIN_COMBO", IDC_PLAIN_COMBO}, {"GROUP", IDC_GROUP},
+    {"PLAIN_COMBO", IDC_PLAIN_COMBO}, {"GROUP", IDC_GROUP}, {"SMALL", IDC_SMALL}, {"LARGE", IDC_LARGE},
+    {"HUGE", IDC_HUGE},
 };
 
 const Named kOthers[] = {
     {"EDITS", IDD_EDITS}, {"BUTTONS", IDD_BUTTONS}, {"LISTS", IDD_LISTS}, {"COMBOS", IDD_COMBOS},
-    {"NO_CLOSE_BOX", IDD_NO_CLOSE_BOX}, {"EXTENDED", IDD_EXTENDED}, {"BORDERED", IDD_BORDERED}, {"NOT_THERE", IDD_NOT_THERE},
+    {"NO_CLOSE_BOX", IDD_NO_CLOSE_BOX}, {"EXTENDED", IDD_EXTENDED}, {"BORDERED", IDD_BORDERED}, {"KEYS", IDD_KEYS}, {"NOT_THERE", IDD_NOT_THERE},
     {"ABANDONED", -7},  // scripted::kAbandoned: a dialog its user gave up
     {"TRUE", TRUE}, {"FALSE", FALSE}, {"LB_ERR", LB_ERR}, {"CB_ERR", CB_ERR}, {"LB_OKAY", LB_OKAY},
     {"BST_UNCHECKED", BST_UNCHECKED}, {"BST_CHECKED", BST_CHECKED}, {"BST_INDETERMINATE", BST_INDETERMINATE},
@@ -40,12 +42,16 @@ const Named kOthers[] = {
     {"CB_FINDSTRINGEXACT", CB_FINDSTRINGEXACT}, {"CB_SETITEMDATA", CB_SETITEMDATA},
     {"CB_GETITEMDATA", CB_GETITEMDATA}, {"CB_INSERTSTRING", CB_INSERTSTRING}, {"CB_DELETESTRING", CB_DELETESTRING},
     {"EM_LIMITTEXT", EM_LIMITTEXT}, {"EM_GETLIMITTEXT", EM_GETLIMITTEXT}, {"EM_SETSEL", EM_SETSEL},
-    {"EM_GETSEL", EM_GETSEL}, {"BM_SETCHECK", BM_SETCHECK}, {"BM_GETCHECK", BM_GETCHECK}, {"BM_CLICK", BM_CLICK},
+    {"EM_GETSEL", EM_GETSEL}, {"BM_SETCHECK", BM_SETCHECK}, {"BM_GETCHECK", BM_GETCHECK}, {"BM_CLICK", BM_CLICK}, {"BM_GETSTATE", BM_GETSTATE},
+    {"BM_SETSTATE", BM_SETSTATE}, {"BM_SETSTYLE", BM_SETSTYLE}, {"BST_PUSHED", BST_PUSHED}, {"BST_FOCUS", BST_FOCUS},
+    {"LB_GETCARETINDEX", LB_GETCARETINDEX}, {"LB_SETCARETINDEX", LB_SETCARETINDEX},
+    {"CB_GETDROPPEDSTATE", CB_GETDROPPEDSTATE}, {"CB_SHOWDROPDOWN", CB_SHOWDROPDOWN},
+    {"WM_NEXTDLGCTL", WM_NEXTDLGCTL}, {"WM_GETDLGCODE", WM_GETDLGCODE},
     {"DM_SETDEFID", DM_SETDEFID}, {"DM_GETDEFID", DM_GETDEFID}, {"WM_SETREDRAW", WM_SETREDRAW},
     {"WS_TABSTOP", WS_TABSTOP}, {"WS_GROUP", WS_GROUP}, {"WS_VISIBLE", WS_VISIBLE}, {"WS_CHILD", WS_CHILD},
     {"WS_DISABLED", WS_DISABLED}, {"WS_POPUP", WS_POPUP}, {"WS_CAPTION", WS_CAPTION}, {"WS_SYSMENU", WS_SYSMENU},
     {"WS_BORDER", WS_BORDER}, {"DS_FIXEDSYS", DS_FIXEDSYS}, {"DS_MODALFRAME", DS_MODALFRAME},
-    {"ES_NUMBER", ES_NUMBER}, {"BS_DEFPUSHBUTTON", BS_DEFPUSHBUTTON}, {"LBS_SORT", LBS_SORT},
+    {"ES_NUMBER", ES_NUMBER}, {"BS_DEFPUSHBUTTON", BS_DEFPUSHBUTTON}, {"BS_PUSHBUTTON", BS_PUSHBUTTON}, {"LBS_SORT", LBS_SORT},
     {"LBS_NOTIFY", LBS_NOTIFY}, {"CBS_SORT", CBS_SORT},
 };
 
@@ -57,7 +63,7 @@ struct Notification {
 
 const Notification kNotifications[] = {
     {"BUTTON", BN_CLICKED, "BN_CLICKED"}, {"BUTTON", BN_SETFOCUS, "BN_SETFOCUS"},
-    {"BUTTON", BN_KILLFOCUS, "BN_KILLFOCUS"}, {"EDIT", EN_SETFOCUS, "EN_SETFOCUS"},
+    {"BUTTON", BN_KILLFOCUS, "BN_KILLFOCUS"}, {"BUTTON", BN_DOUBLECLICKED, "BN_DOUBLECLICKED"}, {"EDIT", EN_SETFOCUS, "EN_SETFOCUS"},
     {"EDIT", EN_KILLFOCUS, "EN_KILLFOCUS"}, {"EDIT", EN_CHANGE, "EN_CHANGE"}, {"EDIT", EN_UPDATE, "EN_UPDATE"},
     {"EDIT", EN_MAXTEXT, "EN_MAXTEXT"}, {"LISTBOX", LBN_SELCHANGE, "LBN_SELCHANGE"},
     {"LISTBOX", LBN_DBLCLK, "LBN_DBLCLK"}, {"LISTBOX", LBN_SELCANCEL, "LBN_SELCANCEL"},
@@ -65,11 +71,14 @@ const Notification kNotifications[] = {
     {"COMBOBOX", CBN_SELCHANGE, "CBN_SELCHANGE"}, {"COMBOBOX", CBN_SETFOCUS, "CBN_SETFOCUS"},
     {"COMBOBOX", CBN_KILLFOCUS, "CBN_KILLFOCUS"}, {"COMBOBOX", CBN_EDITCHANGE, "CBN_EDITCHANGE"},
     {"COMBOBOX", CBN_EDITUPDATE, "CBN_EDITUPDATE"}, {"COMBOBOX", CBN_SELENDOK, "CBN_SELENDOK"},
-    {"COMBOBOX", CBN_SELENDCANCEL, "CBN_SELENDCANCEL"},
+    {"COMBOBOX", CBN_SELENDCANCEL, "CBN_SELENDCANCEL"}, {"COMBOBOX", CBN_DROPDOWN, "CBN_DROPDOWN"},
+    {"COMBOBOX", CBN_CLOSEUP, "CBN_CLOSEUP"}, {"COMBOBOX", CBN_DBLCLK, "CBN_DBLCLK"},
 };
 
 const Named kKeys[] = {
-    {"Enter", VK_RETURN}, {"Escape", VK_ESCAPE}, {"Tab", VK_TAB}, {"Back", VK_BACK},
+    {"Enter", VK_RETURN}, {"Escape", VK_ESCAPE}, {"Tab", VK_TAB}, {"Back", VK_BACK}, {"Space", VK_SPACE},
+    {"Left", VK_LEFT}, {"Right", VK_RIGHT}, {"Up", VK_UP}, {"Down", VK_DOWN}, {"Home", VK_HOME}, {"End", VK_END},
+    {"PageUp", VK_PRIOR}, {"PageDown", VK_NEXT}, {"Delete", VK_DELETE}, {"F4", VK_F4},
 };
 
 template <size_t N>
@@ -112,11 +121,19 @@ std::string notificationName(const std::string& className, int code) {
 
 bool keyOf(const std::string& name, Key& key) {
     key = Key();
+    static const struct {
+        const char* prefix;
+        unsigned modifier;
+    } kModifiers[] = {{"Shift+", DialogDriver::kShift}, {"Ctrl+", DialogDriver::kControl}, {"Alt+", DialogDriver::kAlt}};
     std::string rest = name;
-    for (const char* modifier : {"Shift+", "Ctrl+", "Alt+"}) {
-        if (rest.rfind(modifier, 0) != 0) continue;
-        (modifier[0] == 'S' ? key.shift : modifier[0] == 'C' ? key.control : key.alt) = true;
-        rest = rest.substr(std::strlen(modifier));
+    for (bool found = true; found;) {
+        found = false;
+        for (const auto& entry : kModifiers) {
+            if (rest.size() <= std::strlen(entry.prefix) || rest.rfind(entry.prefix, 0) != 0) continue;
+            key.modifiers |= entry.modifier;
+            rest = rest.substr(std::strlen(entry.prefix));
+            found = true;
+        }
     }
     if (const Named* found = find(kKeys, rest)) key.code = static_cast<WPARAM>(found->value);
     else if (rest.size() == 1 && std::isalnum(static_cast<unsigned char>(rest[0]))) key.code = std::toupper(rest[0]);

@@ -22,9 +22,7 @@ std::string notificationName(const std::string& className, int code);
 // A key as scenarios write it ("Tab", "Shift+Tab", "Alt+N"): its virtual-key code and modifiers.
 struct Key {
     WPARAM code = 0;
-    bool shift = false;
-    bool control = false;
-    bool alt = false;
+    unsigned modifiers = 0;  // DialogDriver::Modifier flags
 };
 bool keyOf(const std::string& name, Key& key);
 

@@ -171,19 +171,56 @@ Outcome clickItem(Words& words, StatementContext& context) {
     return checked(words);
 }
 
-// Each key goes to the focused control (or the dialog when none of its controls has the focus),
-// as the keyboard sends it.
-Outcome key(Words& words, StatementContext& context) {
+// Keys pressed and let go on the keyboard, each with its modifiers held around it.
+Outcome key(Words& words, StatementContext&) {
     for (size_t i = 1; i < words.size(); ++i) {
         Key pressed;
         if (!keyOf(words.text(i), pressed)) {
             words.fail("no key is named " + words.text(i));
             return Outcome::Failed;
         }
-        HWND focus = DialogDriver::focus();
-        HWND target = DialogDriver::controlHolding(focus, context.dialog) != nullptr ? focus : context.dialog;
-        DialogDriver::postMessage(target, WM_KEYDOWN, pressed.code, 1);
+        DialogDriver::pressKey(static_cast<int>(pressed.code), pressed.modifiers);
     }
+    return Outcome::Posted;
+}
+
+// chars "text": characters from an input method, to whatever has the focus.
+Outcome chars(Words& words, StatementContext&) {
+    if (!words.quoted(1)) words.fail("chars needs a \"text\"");
+    if (!words.ok()) return Outcome::Failed;
+    DialogDriver::typeText(words.text(1));
+    return Outcome::Posted;
+}
+
+// A point on a window: its frame's top-left corner moved by X Y pixels, else its middle.
+POINT pointOn(Words& words, size_t i, HWND dialog) {
+    HWND window = windowNamed(words, i, dialog);
+    if (words.size() < i + 3) return DialogDriver::centreOf(window);
+    RECT frame = DialogDriver::windowRect(window);
+    return POINT{frame.left + static_cast<LONG>(words.value(i + 1)), frame.top + static_cast<LONG>(words.value(i + 2))};
+}
+
+// mouse-down | mouse-up | mouse-move | click-at | double-click-at WINDOW [X Y]
+Outcome mouse(Words& words, StatementContext& context) {
+    POINT point = pointOn(words, 1, context.dialog);
+    if (!words.ok()) return Outcome::Failed;
+    const std::string& action = words.text(0);
+    if (action == "click-at") {
+        DialogDriver::clickAt(point);
+    } else if (action == "double-click-at") {
+        DialogDriver::doubleClickAt(point);
+    } else {
+        DialogDriver::moveMouse(point);
+        if (action != "mouse-move") DialogDriver::mouseButton(action == "mouse-down");
+    }
+    return Outcome::Posted;
+}
+
+// wheel N: notches turned where the pointer is, positive away from the user.
+Outcome wheel(Words& words, StatementContext&) {
+    int notches = static_cast<int>(words.value(1));
+    if (!words.ok()) return Outcome::Failed;
+    DialogDriver::turnWheel(notches);
     return Outcome::Posted;
 }
 
@@ -241,10 +278,17 @@ Outcome expect(Words& words, StatementContext& context) {
         expectSame(words, "the list", quotedList(dialog.listItems(idOf(words, 2))), quotedList(expected));
     } else if (what == "style") {
         expectStyle(words, DialogDriver::style(windowNamed(words, 2, context.dialog)));
+    } else if (what == "sel") {
+        HWND field = windowNamed(words, 2, context.dialog);
+        DWORD low = 0, high = 0;
+        DialogHost::sendMessage(field, DialogDriver::isComboBox(field) ? CB_GETEDITSEL : EM_GETSEL,
+                                reinterpret_cast<WPARAM>(&low), reinterpret_cast<LPARAM>(&high));
+        expectSame(words, "the selection", std::to_string(low) + " " + std::to_string(high),
+                   std::to_string(words.value(3)) + " " + std::to_string(words.value(4)));
     } else if (what == "missing") {
         if (dialog.hasControl(idOf(words, 2))) words.fail("the dialog has a control " + words.text(2));
     } else {
-        words.fail("expect what? (focus, text, int, checked, unchecked, selection, items, style, missing)");
+        words.fail("expect what? (focus, text, int, checked, unchecked, selection, sel, items, style, missing)");
     }
     return checked(words);
 }
@@ -255,7 +299,9 @@ const struct {
 } kStatements[] = {
     {"set-text", setText}, {"set-int", setInt}, {"send", send}, {"add", add}, {"fill", fill}, {"note", note},
     {"end", end}, {"set-focus", setFocus}, {"open", open}, {"click", click}, {"type", type},
-    {"click-item", clickItem}, {"double-click-item", clickItem}, {"key", key}, {"close-box", closeBox},
+    {"click-item", clickItem}, {"double-click-item", clickItem}, {"key", key}, {"chars", chars},
+    {"mouse-down", mouse}, {"mouse-up", mouse}, {"mouse-move", mouse}, {"click-at", mouse},
+    {"double-click-at", mouse}, {"wheel", wheel}, {"close-box", closeBox},
     {"expect", expect},
 };
 

@@ -1,0 +1,212 @@
+// A person's input to the headless dialog manager: the queue of key and mouse events the driver
+// adds, and the message each becomes when the modal loop takes it, as USER32 makes them then: the
+// key state brought up to date, a key to the focused window (or, with nothing focused, to the
+// active dialog as a WM_SYS key), the mouse to the window holding the capture or the one under the
+// pointer, and a second press soon after the first, on the same window and near it, a double click.
+#include <chrono>
+#include <cstdlib>
+#include <deque>
+
+#include "platform/headless/keyboard.h"
+#include "platform/headless/manager.h"
+
+namespace headless {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// USER32's defaults: GetDoubleClickTime() and SM_CXDOUBLECLK / SM_CYDOUBLECLK.
+constexpr auto kDoubleClickTime = std::chrono::milliseconds(500);
+constexpr int kDoubleClickSize = 4;
+
+struct LastPress {
+    HWND window = nullptr;
+    POINT point{0, 0};
+    Clock::time_point time;
+};
+
+struct InputState {
+    std::deque<InputEvent> queue;
+    POINT pointer{0, 0};
+    bool leftButtonDown = false;
+    HWND capture = nullptr;
+    LastPress lastPress;
+};
+
+InputState& input() {
+    static InputState state;
+    return state;
+}
+
+LPARAM pointParam(POINT point) { return MAKELPARAM(point.x, point.y); }
+
+// ---- Keys ------------------------------------------------------------------------------------------
+
+// The key's lParam: a repeat count of 1, Alt in bit 29, the previous state in bit 30 and the
+// transition in bit 31.
+LPARAM keyParam(bool down, bool wasDown) {
+    DWORD flags = 1;
+    if (isKeyHeld(VK_MENU)) flags |= 1u << 29;
+    if (wasDown) flags |= 1u << 30;
+    if (!down) flags |= 1u << 31;
+    return static_cast<LPARAM>(flags);
+}
+
+// Alt without Ctrl makes every key a system key, as does a key with nothing focused.
+MSG keyMessage(const InputEvent& event) {
+    bool down = event.kind == InputKind::KeyDown;
+    bool wasDown = isKeyHeld(event.key);
+    setKeyDown(event.key, down);
+    HWND target = focusedWindow();
+    bool system = isKeyHeld(VK_MENU) && !isKeyHeld(VK_CONTROL);
+    if (target == nullptr) {
+        target = innermostDialog();
+        system = true;
+    }
+    UINT message = down ? (system ? WM_SYSKEYDOWN : WM_KEYDOWN) : (system ? WM_SYSKEYUP : WM_KEYUP);
+    return MSG{target, message, static_cast<WPARAM>(event.key), keyParam(down, wasDown), 0, input().pointer};
+}
+
+// A character with no key of its own (SendInput's KEYEVENTF_UNICODE): VK_PACKET, with the character
+// in the high word for TranslateMessage.
+MSG characterMessage(const InputEvent& event) {
+    MSG message = keyMessage(InputEvent{InputKind::KeyDown, VK_PACKET});
+    setKeyDown(VK_PACKET, false);
+    message.lParam = static_cast<LPARAM>(static_cast<DWORD>(event.key & 0xFF) << 16 | 1);
+    return message;
+}
+
+// ---- The mouse -------------------------------------------------------------------------------------
+
+bool contains(const RECT& rect, POINT point) {
+    return point.x >= rect.left && point.x < rect.right && point.y >= rect.top && point.y < rect.bottom;
+}
+
+// WM_NCHITTEST's HTTRANSPARENT: group boxes, and static controls without SS_NOTIFY, let the mouse
+// through to what lies below them.
+bool isTransparent(const Window& control) {
+    if (control.kind == WindowKind::Static) return (control.style & SS_NOTIFY) == 0;
+    return control.kind == WindowKind::Button && (control.style & BS_TYPEMASK) == BS_GROUPBOX;
+}
+
+// The window a press at `point` reaches, or null when it reaches none: the innermost dialog's
+// topmost visible control under it (a disabled one swallows the press), else the dialog itself.
+// Only the client areas take clicks: a frame, a border or a caption passes none on.
+HWND windowUnder(POINT point, bool& swallowed) {
+    swallowed = false;
+    const Window* dialog = findWindow(innermostDialog());
+    if (dialog == nullptr || !contains(screenRect(*dialog), point)) return nullptr;
+    for (HWND child : dialog->children) {
+        const Window* control = findWindow(child);
+        if (control == nullptr || !isVisible(*control) || !contains(screenRect(*control), point)) continue;
+        if (!control->enabled) {
+            swallowed = true;
+            return nullptr;
+        }
+        if (isTransparent(*control)) continue;
+        return contains(clientScreenRect(*control), point) ? child : nullptr;
+    }
+    return contains(clientScreenRect(*dialog), point) ? dialog->handle : nullptr;
+}
+
+WPARAM mouseKeys() {
+    WPARAM keys = 0;
+    if (input().leftButtonDown) keys |= MK_LBUTTON;
+    if (isKeyHeld(VK_SHIFT)) keys |= MK_SHIFT;
+    if (isKeyHeld(VK_CONTROL)) keys |= MK_CONTROL;
+    return keys;
+}
+
+// A second press within the double-click time and rectangle, on the same window, is a double
+// click; the press after a double click starts afresh.
+UINT pressMessage(HWND target, POINT point) {
+    LastPress& last = input().lastPress;
+    Clock::time_point now = Clock::now();
+    bool twice = last.window == target && now - last.time <= kDoubleClickTime &&
+                 std::abs(point.x - last.point.x) <= kDoubleClickSize / 2 &&
+                 std::abs(point.y - last.point.y) <= kDoubleClickSize / 2;
+    last = twice ? LastPress{} : LastPress{target, point, now};
+    return twice ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN;
+}
+
+UINT mouseMessageOf(const InputEvent& event, HWND target) {
+    switch (event.kind) {
+    case InputKind::ButtonDown: return pressMessage(target, event.point);
+    case InputKind::ButtonUp: return WM_LBUTTONUP;
+    case InputKind::Wheel: return WM_MOUSEWHEEL;
+    default: return WM_MOUSEMOVE;
+    }
+}
+
+// The wheel turns at the pointer but, as USER32 sends it, to the focused window, with the
+// notches in the high word and the screen position as its point.
+bool mouseMessage(const InputEvent& event, MSG& message) {
+    InputState& state = input();
+    state.pointer = event.point;
+    if (event.kind == InputKind::ButtonDown) state.leftButtonDown = true;
+    if (event.kind == InputKind::ButtonUp) state.leftButtonDown = false;
+    if (event.kind == InputKind::Wheel) {
+        HWND target = focusedWindow() != nullptr ? focusedWindow() : innermostDialog();
+        WPARAM notches = MAKEWPARAM(mouseKeys(), static_cast<WORD>(event.wheel * WHEEL_DELTA));
+        message = MSG{target, WM_MOUSEWHEEL, notches, pointParam(event.point), 0, event.point};
+        return target != nullptr;
+    }
+    bool swallowed = false;
+    HWND target = findWindow(state.capture) != nullptr ? state.capture : windowUnder(event.point, swallowed);
+    const Window* window = findWindow(target);
+    if (window == nullptr) return false;
+    RECT client = clientScreenRect(*window);
+    POINT local{event.point.x - client.left, event.point.y - client.top};
+    message = MSG{target, mouseMessageOf(event, target), mouseKeys(), pointParam(local), 0, event.point};
+    return true;
+}
+
+}  // namespace
+
+void queueInput(const InputEvent& event) { input().queue.push_back(event); }
+
+bool hasInput() { return !input().queue.empty(); }
+
+void discardInput() {
+    InputState& state = input();
+    state.queue.clear();
+    state.leftButtonDown = false;
+    state.capture = nullptr;
+    state.lastPress = LastPress{};
+    releaseAllKeys();
+}
+
+bool takeInputMessage(MSG& message) {
+    InputState& state = input();
+    while (!state.queue.empty()) {
+        InputEvent event = state.queue.front();
+        state.queue.pop_front();
+        if (event.kind == InputKind::Character) {
+            message = characterMessage(event);
+            if (message.hwnd != nullptr) return true;
+        } else if (event.kind == InputKind::KeyDown || event.kind == InputKind::KeyUp) {
+            message = keyMessage(event);
+            if (message.hwnd != nullptr) return true;
+        } else if (mouseMessage(event, message)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+HWND captureWindow() { return findWindow(input().capture) != nullptr ? input().capture : nullptr; }
+
+// SetCapture / ReleaseCapture: the window losing the capture hears WM_CAPTURECHANGED with the one
+// taking it.
+HWND setCapture(HWND window) {
+    HWND previous = captureWindow();
+    input().capture = window;
+    if (previous != nullptr && previous != window)
+        sendMessageTo(previous, WM_CAPTURECHANGED, 0, reinterpret_cast<LPARAM>(window));
+    return previous;
+}
+
+void releaseCapture() { setCapture(nullptr); }
+
+}  // namespace headless
