@@ -10,41 +10,37 @@
 
 namespace blockfont {
 
-constexpr int kAdvance = 6;  // every printable glyph; the block covers columns 0 to 4
-constexpr int kInkTop = 4;   // rows 4 to 11, like the module's capitals
-constexpr int kInkBottom = 12;
-
-// The 256 x 256 TGA bytes of an atlas whose printable glyphs are blocks, bottom row first.
+// The 256 x 256 TGA bytes of an atlas, bottom row first, whose printable glyphs (33 to 126) are
+// blocks over columns 0 to 4 and rows 4 to 11, like the module's capitals.
 inline std::vector<uint8_t> atlasBytes() {
     std::vector<uint8_t> bytes = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 1, 32, 8};
-    for (int storedRow = 0; storedRow < 256; ++storedRow) {
-        int y = 255 - storedRow;
+    for (int y = 255; y >= 0; --y) {
         for (int x = 0; x < 256; ++x) {
             int code = (y / 16) * 16 + x / 16, cellX = x % 16, cellY = y % 16;
-            bool ink = code > 32 && code < 127 && cellX < kAdvance - 1 && cellY >= kInkTop && cellY < kInkBottom;
+            bool ink = code > 32 && code < 127 && cellX < 5 && cellY >= 4 && cellY < 12;
             bytes.insert(bytes.end(), {255, 255, 255, static_cast<uint8_t>(ink ? 255 : 1)});
         }
     }
-    bytes.insert(bytes.end(), 8, 0);
-    const char signature[] = "TRUEVISION-XFILE.";
-    bytes.insert(bytes.end(), signature, signature + sizeof signature);
+    const char footer[26] = "\0\0\0\0\0\0\0\0TRUEVISION-XFILE.";
+    bytes.insert(bytes.end(), footer, footer + sizeof footer);
     return bytes;
 }
 
+// Every glyph advances 6 pixels; tab 40, space 3, line feed and carriage return 0.
 inline std::vector<uint8_t> advanceBytes() {
-    std::vector<uint8_t> advances(256, kAdvance);
+    std::vector<uint8_t> advances(256, 6);
     advances['\t'] = 40;
-    advances['\n'] = 0;
-    advances['\r'] = 0;
+    advances['\n'] = advances['\r'] = 0;
     advances[' '] = 3;
     return advances;
 }
 
-inline uitools::BitmapFont font() {
-    std::vector<uint8_t> atlas = atlasBytes(), advances = advanceBytes();
+// The font loaded from those bytes, or from others; `error`, if given, says why a load failed.
+inline uitools::BitmapFont font(const std::vector<uint8_t>& atlas = atlasBytes(),
+                                const std::vector<uint8_t>& advances = advanceBytes(), std::string* error = nullptr) {
     uitools::BitmapFont loaded;
-    std::string error;
-    loaded.load(atlas.data(), atlas.size(), advances.data(), advances.size(), error);
+    std::string ignored;
+    loaded.load(atlas.data(), atlas.size(), advances.data(), advances.size(), error ? *error : ignored);
     return loaded;
 }
 

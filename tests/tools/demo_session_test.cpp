@@ -85,8 +85,6 @@ TEST(DemoSession, MainTourRunsEveryDialogAndReportsWhatChanged) {
     EXPECT_TRUE(has(t, "translators after: 4\n    On Click -> Open Door (door_01)\n    Zone Enter -> Show Text (Welcome)\n"
                        "    On Timer -> Play Sound (bell)\n    On Click -> Open Door (door_02)\n"));
     EXPECT_TRUE(has(t, "6 steps, 7 pictures, 0 problems\n"));
-    ASSERT_EQ(tour.pictures.size(), 7u);
-    EXPECT_TRUE(has(tour.pictures[3], "/04-edit-mesh-dialog-guard.png"));
 }
 
 TEST(DemoSession, CancelRollsTheMeshBackAfterLiveChanges) {

@@ -33,9 +33,11 @@ const CommandInfo kCommands[] = {
     {"show", showCommand, 1, Output::kNone, "show ID",
      "a template or the menu as text",
      "Shows dialog template or menu ID as text: kind, style with named flags, font, size and one row\n"
-     "per control (number, id, class, rectangle in dialog units, caption, named styles). Any other\n"
-     "resource with that id is summarised with its first bytes. ID is a number (\"109\" or \"#109\")\n"
-     "or a name."},
+     "per control (number, id, class, rectangle in dialog units, caption, named styles; extended\n"
+     "style, help id and creation data when any is set). Texts are quoted with C's escapes, \\xHH\n"
+     "for bytes outside printable ASCII. An advance table (FONTSIZE, 256 bytes) is shown as a grid\n"
+     "of 16 x 16 codes; any other resource with that id is summarised with its first bytes. ID is a\n"
+     "number (\"109\" or \"#109\") or a name."},
     {"render", renderCommand, 1, Output::kPicture, "render ID -o FILE.png [--scale N]",
      "a picture of a dialog template",
      "Draws dialog template ID as the dialog manager lays it out (dialog units converted to pixels\n"
@@ -210,8 +212,9 @@ int listCommand(const CommandContext& context) {
         << std::left << std::setw(24) << "TYPE" << std::setw(8) << "ID" << std::setw(8) << "LANG" << std::setw(10)
         << "SIZE" << "WHAT\n";
     for (const CatalogueEntry& entry : context.catalogue.entries()) {
-        out << std::setw(24) << uires::resourceTypeName(entry.type) << std::setw(8) << entry.name.describe()
-            << std::setw(8) << entry.language << std::setw(10) << entry.size << describeEntry(entry) << "\n";
+        // A long name pushes the columns after it right rather than running into them.
+        out << std::setw(23) << uires::resourceTypeName(entry.type) << ' ' << std::setw(7) << entry.name.describe()
+            << ' ' << std::setw(8) << entry.language << std::setw(10) << entry.size << describeEntry(entry) << "\n";
     }
     out << std::right << context.catalogue.entries().size() << " resources\n";
     return kExitDone;

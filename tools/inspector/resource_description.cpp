@@ -21,7 +21,26 @@ constexpr size_t kTgaFooter = 26;
 
 bool isType(const CatalogueEntry& entry, uint16_t id) { return entry.type.isId && entry.type.id == id; }
 
-std::string inQuotes(const std::string& text) { return "\"" + text + "\""; }
+// Quoted with C's escapes: \" and \\, and every byte outside printable ASCII (a Latin-1 character
+// of a template text, say) as \xHH, so that the output is plain ASCII on every platform.
+std::string inQuotes(const std::string& text) {
+    std::string quoted = "\"";
+    for (unsigned char c : text) {
+        if (c == '"' || c == '\\') quoted += '\\';
+        if (c >= 0x20 && c < 0x7F) {
+            quoted += static_cast<char>(c);
+            continue;
+        }
+        char escape[8];
+        std::snprintf(escape, sizeof escape, "\\x%02X", c);
+        quoted += escape;
+    }
+    return quoted + "\"";
+}
+
+bool isAdvanceTable(const CatalogueEntry& entry) {
+    return !entry.type.isId && entry.type.text == "FONTSIZE" && entry.size == 256;
+}
 
 std::string nameOf(const uires::NameOrOrdinal& value) {
     if (value.kind == uires::NameOrOrdinal::Ordinal) return "#" + std::to_string(value.ordinal);
@@ -75,7 +94,7 @@ std::string describeEntry(const CatalogueEntry& entry) {
     if (isTgaPicture(entry.data, entry.size, width, height)) {
         return "TGA picture " + std::to_string(width) + " x " + std::to_string(height) + ", 32 bits a pixel";
     }
-    if (!entry.type.isId && entry.type.text == "FONTSIZE" && entry.size == 256) {
+    if (isAdvanceTable(entry)) {
         return "character advance table, one byte a code";
     }
     return "data, " + std::to_string(entry.size) + " bytes";
@@ -83,7 +102,7 @@ std::string describeEntry(const CatalogueEntry& entry) {
 
 static std::string fontLine(const uires::DialogTemplate& dialog) {
     if (!dialog.hasFont) return "none (system font)";
-    std::string line = std::to_string(dialog.pointSize) + " pt " + "\"" + dialog.faceName + "\"";
+    std::string line = std::to_string(dialog.pointSize) + " pt " + inQuotes(dialog.faceName);
     if (dialog.extended) {
         line += ", weight " + std::to_string(dialog.weight) + (dialog.italic ? ", italic" : ", not italic") +
                 ", character set " + std::to_string(dialog.charset);
@@ -97,10 +116,13 @@ static std::string hex32(uint32_t value) {
     return text;
 }
 
+// A class stored as text is quoted, so that "BUTTON" is not taken for the predefined atom.
 static void showControl(std::ostream& out, size_t index, const uires::DialogControl& control) {
     std::string caption = control.caption.kind == uires::NameOrOrdinal::None ? "-" : nameOf(control.caption);
+    bool namedClass = control.windowClass.kind == uires::NameOrOrdinal::Text;
+    std::string className = namedClass ? inQuotes(control.className()) : control.className();
     out << "  " << std::setw(3) << index << "  " << std::setw(6) << control.id << "  " << std::left << std::setw(9)
-        << control.className() << std::right << std::setw(5) << control.x << std::setw(5) << control.y
+        << className << std::right << std::setw(5) << control.x << std::setw(5) << control.y
         << std::setw(5) << control.width << std::setw(5) << control.height << "  " << caption << "\n"
         << "                 style " << hex32(control.style) << " "
         << controlStyleNames(control.className(), control.style) << "\n";
@@ -142,9 +164,24 @@ static void showMenuItems(const std::vector<uires::MenuItem>& items, int depth, 
     }
 }
 
+// The advance table as sixteen rows of sixteen codes: a row is labelled with its first code.
+static void showAdvances(const CatalogueEntry& entry, std::ostream& out) {
+    out << "  advance in pixels of code ROW + COLUMN:\n       ";
+    for (int column = 0; column < 16; ++column) out << std::setw(4) << "+" + std::to_string(column);
+    for (int code = 0; code < 256; ++code) {
+        if (code % 16 == 0) out << "\n  " << std::setw(5) << code;
+        out << std::setw(4) << static_cast<int>(entry.data[code]);
+    }
+    out << "\n";
+}
+
 static void showData(const CatalogueEntry& entry, std::ostream& out) {
     out << uires::resourceTypeName(entry.type) << " " << entry.name.describe() << ", language " << entry.language
         << ": " << describeEntry(entry) << "\n  size: " << entry.size << " bytes\n";
+    if (isAdvanceTable(entry)) {
+        showAdvances(entry, out);
+        return;
+    }
     size_t shown = std::min<size_t>(entry.size, 64);
     for (size_t row = 0; row < shown; row += 16) {
         char line[80];
