@@ -70,4 +70,6 @@ KeyResult typeCharacter(Window& field, unsigned char key) {
     return KeyResult::Changed;
 }
 
+KeyResult fieldKeyDown(Window&, WPARAM) { return KeyResult::Unchanged; }
+
 }  // namespace headless

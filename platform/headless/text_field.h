@@ -23,4 +23,8 @@ enum class KeyResult { Changed, Unchanged, LimitReached };
 // A character past the limit is dropped, but the selection it would replace still goes.
 KeyResult typeCharacter(Window& field, unsigned char key);
 
+// WM_KEYDOWN as a text field takes it: the caret keys (Left, Right, Home, End; with Shift they
+// move the selection's end) and Delete.
+KeyResult fieldKeyDown(Window& field, WPARAM key);
+
 }  // namespace headless
