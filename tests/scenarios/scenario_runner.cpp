@@ -31,13 +31,17 @@ public:
     }
 
     void play() {
-        current_ = this;
-        DialogDriver::attachUser(onWaiting, this);
-        INT_PTR result = open(dialogs_[0], nullptr);
-        DialogDriver::attachUser(nullptr, nullptr);
-        current_ = nullptr;
+        INT_PTR result = playUnchecked();
         checkResult(dialogs_[0], result);
         for (OpenDialog& dialog : dialogs_) checkEnd(dialog);
+    }
+
+    std::vector<std::string> record() {
+        INT_PTR result = playUnchecked();
+        std::vector<std::string> lines;
+        for (const OpenDialog& dialog : dialogs_) lines.insert(lines.end(), dialog.log.begin(), dialog.log.end());
+        lines.push_back("result " + std::to_string(result));
+        return lines;
     }
 
     static INT_PTR CALLBACK procedure(HWND dialog, UINT message, WPARAM wordParam, LPARAM longParam) {
@@ -46,6 +50,15 @@ public:
 
 private:
     // ---- Opening and checking --------------------------------------------------------------------
+
+    INT_PTR playUnchecked() {
+        current_ = this;
+        DialogDriver::attachUser(onWaiting, this);
+        INT_PTR result = open(dialogs_[0], nullptr);
+        DialogDriver::attachUser(nullptr, nullptr);
+        current_ = nullptr;
+        return result;
+    }
 
     INT_PTR open(OpenDialog& dialog, HWND owner) {
         long long templateId = 0;
@@ -195,6 +208,11 @@ void runScenario(const Scenario& scenario) {
         return;
     }
     Run(scenario).play();
+}
+
+std::vector<std::string> recordScenario(const Scenario& scenario) {
+    if (scenario.sections.empty()) return {"not played: " + scenario.title};
+    return Run(scenario).record();
 }
 
 }  // namespace scenario

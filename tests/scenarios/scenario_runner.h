@@ -10,4 +10,8 @@ namespace scenario {
 // failure that names the scenario file and line.
 void runScenario(const Scenario& scenario);
 
+// Plays the scenario without checking it and returns what happened: each dialog's log in the
+// order they opened, then "result N" of the first.
+std::vector<std::string> recordScenario(const Scenario& scenario);
+
 }  // namespace scenario

@@ -3,6 +3,7 @@
 
 #include "platform/dialog_driver.h"
 #include "platform/scripted_user/scripted_user.h"
+#include "tests/scenarios/dialog_state.h"
 #include "tests/scenarios/scenario_names.h"
 
 namespace scenario {
@@ -140,6 +141,12 @@ Outcome setFocus(Words& words, StatementContext& context) {
     std::string expected = words.operands() + 2 == words.size() ? words.text(words.size() - 1) : std::string();
     std::string actual = previous == nullptr ? "none" : controlName(DialogDriver::controlId(previous));
     if (!expected.empty() && expected != actual) words.fail("the focus was on " + actual + ", not " + expected);
+    return checked(words);
+}
+
+// snapshot: the dialog's state as a line of the log.
+Outcome snapshot(Words& words, StatementContext& context) {
+    context.log->push_back(describeState(context.dialog));
     return checked(words);
 }
 
@@ -298,7 +305,7 @@ const struct {
     Handler handle;
 } kStatements[] = {
     {"set-text", setText}, {"set-int", setInt}, {"send", send}, {"add", add}, {"fill", fill}, {"note", note},
-    {"end", end}, {"set-focus", setFocus}, {"open", open}, {"click", click}, {"type", type},
+    {"end", end}, {"set-focus", setFocus}, {"open", open}, {"snapshot", snapshot}, {"click", click}, {"type", type},
     {"click-item", clickItem}, {"double-click-item", clickItem}, {"key", key}, {"chars", chars},
     {"mouse-down", mouse}, {"mouse-up", mouse}, {"mouse-move", mouse}, {"click-at", mouse},
     {"double-click-at", mouse}, {"wheel", wheel}, {"close-box", closeBox},

@@ -1,0 +1,110 @@
+// Random scenarios for the differential run: a seed picks a test template and a sequence of keys,
+// typed characters, clicks, drags and wheel turns over its controls, each followed by a snapshot
+// of the dialog. The generator is its own (splitmix64), so a seed makes the same scenario on every
+// platform and compiler.
+#include "tests/differential/random_scenario.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace differential {
+
+namespace {
+
+class Random {
+public:
+    explicit Random(uint64_t seed) : state_(seed * 0x9E3779B97F4A7C15ull + 1) {}
+
+    uint64_t next() {
+        uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+        return z ^ (z >> 31);
+    }
+    int below(int bound) { return static_cast<int>(next() % static_cast<uint64_t>(bound)); }
+    template <typename T>
+    const T& pick(const std::vector<T>& from) { return from[static_cast<size_t>(below(static_cast<int>(from.size())))]; }
+
+private:
+    uint64_t state_;
+};
+
+// What the generator knows of a template: its controls, the letters of its mnemonics, the lists
+// to scroll and how the procedure fills it as it opens.
+struct Stage {
+    const char* name;
+    std::vector<std::string> controls;
+    std::vector<std::string> lists;
+    std::string letters;
+    std::vector<std::string> atInit;
+};
+
+const std::string kFruit =
+    "\"apple\" \"Banana\" \"cherry\" \"apricot\" \"blueberry\" \"Cedar\" \"date\" \"elm\" \"fig\" \"grape\" "
+    "\"hazel\" \"ivy\" \"juniper\" \"kiwi\" \"lemon\" \"lime\" \"mango\" \"melon\" \"nut\" \"olive\"";
+
+const std::vector<Stage>& stages() {
+    static const std::vector<Stage> all = {
+        {"KEYS", {"LABEL", "TEXT", "GROUP", "SMALL", "LARGE", "HUGE", "CHECK_A", "PUSH", "OFF", "OK", "CANCEL"}, {},
+         "nsmlhbaq", {"set-text TEXT \"Crate\""}},
+        {"EDITS", {"TEXT", "NUMBER", "LABEL", "OK", "CANCEL"}, {}, "lo",
+         {"set-text TEXT \"big box\"", "set-text NUMBER \"42\""}},
+        {"BUTTONS", {"GROUP", "CHECK_A", "CHECK_B", "CHECK_C", "PUSH", "OFF", "OK"}, {}, "fstpo", {}},
+        {"LISTS", {"SORTED", "UNSORTED", "QUIET", "OK", "CANCEL"}, {"SORTED", "UNSORTED", "QUIET"}, "abclmz",
+         {"fill SORTED " + kFruit, "fill UNSORTED " + kFruit, "fill QUIET " + kFruit, "send UNSORTED LB_SETCURSEL 3"}},
+        {"COMBOS", {"SORTED_COMBO", "PLAIN_COMBO", "OK"}, {"SORTED_COMBO", "PLAIN_COMBO"}, "abcgk",
+         {"fill SORTED_COMBO " + kFruit, "fill PLAIN_COMBO " + kFruit, "send PLAIN_COMBO CB_SETCURSEL 2"}},
+    };
+    return all;
+}
+
+const std::vector<std::string> kKeys = {
+    "Tab", "Shift+Tab", "Up", "Down", "Left", "Right", "Home", "End", "PageUp", "PageDown", "Space", "Back",
+    "Delete", "F4", "Alt+Down", "Shift+Left", "Shift+Right", "Shift+Home", "Shift+End", "Ctrl+Left",
+    "Ctrl+Right", "Enter", "Escape", "A", "B", "M"};
+
+std::string quoted(const std::string& text) { return "\"" + text + "\""; }
+
+// A point inside a control: its corner, its middle, or a row near its top (a list's first items).
+std::string somewhereOn(Random& random, const std::string& control) {
+    switch (random.below(4)) {
+    case 0: return control + " 3 3";
+    case 1: return control + " 8 " + std::to_string(3 + 13 * random.below(4));
+    default: return control;
+    }
+}
+
+std::string randomStep(Random& random, const Stage& stage) {
+    int roll = random.below(100);
+    if (roll < 36) return "key " + random.pick(kKeys);
+    if (roll < 44) return std::string("key Alt+") + static_cast<char>(stage.letters[static_cast<size_t>(random.below(static_cast<int>(stage.letters.size())))] - 'a' + 'A');
+    if (roll < 54) {
+        static const std::string kTyped = "abkmz 07";
+        return "chars " + quoted(std::string(1, kTyped[static_cast<size_t>(random.below(static_cast<int>(kTyped.size())))]));
+    }
+    if (roll < 80) return "click-at " + somewhereOn(random, random.pick(stage.controls));
+    if (roll < 86) return "double-click-at " + somewhereOn(random, random.pick(stage.controls));
+    if (roll < 93) {
+        const std::string& from = random.pick(stage.controls);
+        return "mouse-down " + from + "\n  snapshot\n  mouse-move " + somewhereOn(random, random.pick(stage.controls)) +
+               "\n  snapshot\n  mouse-up " + somewhereOn(random, random.pick(stage.controls));
+    }
+    if (!stage.lists.empty()) {
+        return "mouse-move " + random.pick(stage.lists) + "\n  wheel " + (random.below(2) ? "1" : "-1");
+    }
+    return "close-box";
+}
+
+}  // namespace
+
+std::string randomScenario(uint64_t seed, int steps) {
+    Random random(seed);
+    const Stage& stage = random.pick(stages());
+    std::string text = "scenario sequence " + std::to_string(seed) + "\n  dialog " + stage.name + "\n  keep-ok-cancel\n";
+    for (const std::string& action : stage.atInit) text += "  at init: " + action + "\n";
+    text += "  snapshot\n";
+    for (int i = 0; i < steps; ++i) text += "  " + randomStep(random, stage) + "\n  snapshot\n";
+    return text;
+}
+
+}  // namespace differential
