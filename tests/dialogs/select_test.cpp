@@ -13,6 +13,9 @@
 namespace {
 
 using Strings = std::vector<std::string>;
+using scripted::Dialog;
+
+constexpr int kList = IDC_SELECTION_LIST;
 
 const char* kMaterials[] = {"Stone", "bark", "Grass", "moss"};
 const long kMaterialIds[] = {4, 7, 9, 12};
@@ -21,154 +24,131 @@ long selectMaterial(long initial) {
     return UI::select(nullptr, "Materials", "Apply", kMaterials, kMaterialIds, 4, initial);
 }
 
-scripted::Script clickThenOk(const std::string& text) {
-    return [text](scripted::Dialog& dialog) {
-        dialog.clickListItem(IDC_SELECTION_LIST, text);
-        dialog.click(IDOK);
-    };
-}
-
 }  // namespace
 
+// The caller's title and caption (null ones empty), the strings sorted case-insensitively, a null
+// string listed as an empty one, each with its own data; a count below 1 or no strings list nothing.
 TEST(Select, ShowsTheCallersTextsAndTheStringsSorted) {
     scripted::User user;
-    user.then([](scripted::Dialog& dialog) {
+    user.then([](Dialog& dialog) {
         EXPECT_EQ(dialog.title(), "Materials");
         EXPECT_EQ(dialog.text(IDOK), "Apply");  // the template's "Remap" is replaced
-        EXPECT_EQ(dialog.listItems(IDC_SELECTION_LIST), (Strings{"bark", "Grass", "moss", "Stone"}));
-        EXPECT_EQ(dialog.listItemData(IDC_SELECTION_LIST, 0), 7);
-        EXPECT_EQ(dialog.listItemData(IDC_SELECTION_LIST, 3), 4);
-        EXPECT_EQ(dialog.listSelection(IDC_SELECTION_LIST), -1);
+        EXPECT_EQ(dialog.listItems(kList), (Strings{"bark", "Grass", "moss", "Stone"}));
+        EXPECT_EQ(dialog.listItemData(kList, 0), 7);
+        EXPECT_EQ(dialog.listItemData(kList, 3), 4);
+        EXPECT_EQ(dialog.listSelection(kList), -1);
         EXPECT_TRUE(dialog.hasCloseBox());
         dialog.click(IDCANCEL);
     });
-    EXPECT_EQ(selectMaterial(-1), -1);
-}
-
-TEST(Select, OkReturnsTheLastClickedItemsData) {
-    scripted::User user;
-    user.then([](scripted::Dialog& dialog) {
-        dialog.clickListItem(IDC_SELECTION_LIST, "Stone");
-        dialog.clickListItem(IDC_SELECTION_LIST, "moss");
-        dialog.click(IDOK);
-    });
-    // A double click selects like a click but leaves the dialog open for OK or Cancel.
-    user.then([](scripted::Dialog& dialog) {
-        dialog.doubleClickListItem(IDC_SELECTION_LIST, 1);  // "Grass"
-        EXPECT_EQ(dialog.listSelection(IDC_SELECTION_LIST), 1);
-        dialog.pressEnter();
-    });
-    EXPECT_EQ(selectMaterial(-1), 12);
-    EXPECT_EQ(selectMaterial(-1), 9);
-    EXPECT_EQ(user.dialogsAbandoned(), 0);
-}
-
-TEST(Select, CancelEscapeAndCloseBoxReturnMinusOneAfterClicks) {
-    scripted::User user;
-    user.then([](scripted::Dialog& dialog) {
-        dialog.clickListItem(IDC_SELECTION_LIST, "bark");
-        dialog.click(IDCANCEL);
-    });
-    user.then([](scripted::Dialog& dialog) {
-        dialog.clickListItem(IDC_SELECTION_LIST, "bark");
-        dialog.pressEscape();
-    });
-    user.then([](scripted::Dialog& dialog) {
-        dialog.doubleClickListItem(IDC_SELECTION_LIST, 0);
-        dialog.closeBox();
-    });
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(selectMaterial(-1), -1) << i;
-    EXPECT_EQ(user.dialogsAbandoned(), 0);
-}
-
-// The preselection only highlights; an answer needs a selection change or a double click.
-TEST(Select, UntouchedPreselectionReturnsMinusOneOnOk) {
-    scripted::User user;
-    user.then([](scripted::Dialog& dialog) {
-        EXPECT_EQ(dialog.listSelection(IDC_SELECTION_LIST), 2);  // "moss", id 12
-        dialog.click(IDOK);
-    });
-    user.then(clickThenOk("moss"));
-    user.then([](scripted::Dialog& dialog) {
-        EXPECT_EQ(dialog.listSelection(IDC_SELECTION_LIST), -1);  // no string carries 99
-        dialog.click(IDOK);
-    });
-    EXPECT_EQ(selectMaterial(12), -1);
-    EXPECT_EQ(selectMaterial(12), 12);
-    EXPECT_EQ(selectMaterial(99), -1);
-}
-
-TEST(Select, SameDataOnSeveralStringsIsReturnedAndPreselectsTheFirstInSortedOrder) {
-    const char* items[] = {"zeta", "omega", "alpha", "mid"};
-    const long data[] = {5, 5, 5, 7};
-    scripted::User user;
-    user.then([](scripted::Dialog& dialog) {
-        EXPECT_EQ(dialog.listSelection(IDC_SELECTION_LIST), 0);  // "alpha", though "zeta" came first
-        dialog.clickListItem(IDC_SELECTION_LIST, "mid");
-        dialog.clickListItem(IDC_SELECTION_LIST, "zeta");
-        dialog.click(IDOK);
-    });
-    EXPECT_EQ(UI::select(nullptr, "t", "c", items, data, 4, 5), 5);
-}
-
-// Equal strings are two entries, each with its own data, wherever the sorted list puts them.
-TEST(Select, EqualStringsKeepTheirOwnData) {
-    const char* items[] = {"rock", "Rock", "rock"};
-    const long data[] = {1, 2, 3};
-    long shown[3] = {};
-    scripted::User user;
-    for (int position = 0; position < 3; ++position) {
-        user.then([position, &shown](scripted::Dialog& dialog) {
-            EXPECT_EQ(dialog.listItems(IDC_SELECTION_LIST).size(), 3u);
-            shown[position] = static_cast<long>(dialog.listItemData(IDC_SELECTION_LIST, position));
-            dialog.clickListItem(IDC_SELECTION_LIST, position);
-            dialog.click(IDOK);
-        });
-    }
-    for (int position = 0; position < 3; ++position)
-        EXPECT_EQ(UI::select(nullptr, "t", "c", items, data, 3, -1), shown[position]) << position;
-    std::vector<long> all(shown, shown + 3);
-    std::sort(all.begin(), all.end());
-    EXPECT_EQ(all, (std::vector<long>{1, 2, 3}));
-}
-
-TEST(Select, EmptyOrMissingListsOfferNothingToChoose) {
-    const char* items[] = {"a", "b"};
-    scripted::User user;
-    for (int i = 0; i < 3; ++i) {
-        user.then([](scripted::Dialog& dialog) {
-            EXPECT_TRUE(dialog.listItems(IDC_SELECTION_LIST).empty());
-            EXPECT_EQ(dialog.listSelection(IDC_SELECTION_LIST), -1);
-            dialog.click(IDOK);
-        });
-    }
-    EXPECT_EQ(UI::select(nullptr, "t", "c", items, kMaterialIds, 0, 4), -1);
-    EXPECT_EQ(UI::select(nullptr, "t", "c", items, kMaterialIds, -3, 4), -1);
-    EXPECT_EQ(UI::select(nullptr, "t", "c", nullptr, kMaterialIds, 2, 4), -1);
-}
-
-TEST(Select, MissingItemDataAttachesZeroToEveryString) {
-    const char* items[] = {"b", "a"};
-    scripted::User user;
-    user.then([](scripted::Dialog& dialog) {
-        EXPECT_EQ(dialog.listSelection(IDC_SELECTION_LIST), 0);  // initial 0 matches the first
-        EXPECT_EQ(dialog.listItemData(IDC_SELECTION_LIST, 1), 0);
-        dialog.clickListItem(IDC_SELECTION_LIST, "b");
-        dialog.click(IDOK);
-    });
-    EXPECT_EQ(UI::select(nullptr, "t", "c", items, nullptr, 2, 0), 0);
-}
-
-TEST(Select, NullTextsShowEmptyTexts) {
-    const char* items[] = {"kept", nullptr};
-    const long data[] = {1, 2};
-    scripted::User user;
-    user.then([](scripted::Dialog& dialog) {
+    user.then([](Dialog& dialog) {
         EXPECT_EQ(dialog.title(), "");
         EXPECT_EQ(dialog.text(IDOK), "");
-        EXPECT_EQ(dialog.listItems(IDC_SELECTION_LIST), (Strings{"", "kept"}));
-        dialog.clickListItem(IDC_SELECTION_LIST, 0);
+        EXPECT_EQ(dialog.listItems(kList), (Strings{"", "kept"}));
+        dialog.clickListItem(kList, 0);
         dialog.click(IDOK);
     });
+    EXPECT_EQ(selectMaterial(-1), -1);
+    const char* items[] = {"kept", nullptr};
+    const long data[] = {1, 2};
     EXPECT_EQ(UI::select(nullptr, nullptr, nullptr, items, data, 2, -1), 2);
+    for (long count : {0L, -3L, 2L}) {  // nothing listed: a count below 1 or no strings
+        user.then([](Dialog& dialog) {
+            EXPECT_TRUE(dialog.listItems(kList).empty());
+            dialog.click(IDOK);
+        });
+        EXPECT_EQ(UI::select(nullptr, "t", "c", count == 2 ? nullptr : items, data, count, 1), -1) << count;
+    }
+}
+
+// OK answers the data of the last string clicked or double-clicked; a double click only selects.
+// The preselection only highlights: without a selection change or a double click OK answers -1.
+// Cancel, Escape and the close box answer -1 whatever was clicked.
+TEST(Select, OkAnswersTheLastChosenStringsDataAndEveryOtherEndingMinusOne) {
+    const struct {
+        long initial;
+        int preselected;
+        void (*act)(Dialog&);
+        long answer;
+    } sessions[] = {
+        {-1, -1, [](Dialog& d) { d.clickListItem(kList, "Stone"); d.clickListItem(kList, "moss"); d.click(IDOK); }, 12},
+        {-1, -1, [](Dialog& d) { d.doubleClickListItem(kList, 1); d.pressEnter(); }, 9},
+        {12, 2, [](Dialog& d) { d.click(IDOK); }, -1},
+        {12, 2, [](Dialog& d) { d.clickListItem(kList, "Grass"); d.click(IDOK); }, 9},
+        {99, -1, [](Dialog& d) { d.click(IDOK); }, -1},
+        {-1, -1, [](Dialog& d) { d.clickListItem(kList, "bark"); d.click(IDCANCEL); }, -1},
+        {-1, -1, [](Dialog& d) { d.clickListItem(kList, "bark"); d.pressEscape(); }, -1},
+        {-1, -1, [](Dialog& d) { d.doubleClickListItem(kList, 0); d.closeBox(); }, -1}};
+    scripted::User user;
+    for (const auto& session : sessions) {
+        const int index = static_cast<int>(&session - sessions);
+        user.then([&session, index](Dialog& dialog) {
+            EXPECT_EQ(dialog.listSelection(kList), session.preselected) << index;
+            session.act(dialog);
+        });
+        EXPECT_EQ(selectMaterial(session.initial), session.answer) << index;
+    }
+    EXPECT_EQ(user.dialogsAbandoned(), 0);
+}
+
+// Equal strings are two entries, each with its own data, wherever the sorted list puts them; one
+// value on several strings preselects the first of them in sorted order; no data array gives 0.
+TEST(Select, EachStringKeepsItsOwnData) {
+    const char* rocks[] = {"rock", "Rock", "rock"};
+    const long rockData[] = {1, 2, 3};
+    long first = 0;
+    scripted::User user;
+    user.then([&first](Dialog& dialog) {
+        std::vector<long> shown;
+        for (int position : {0, 1, 2}) shown.push_back(static_cast<long>(dialog.listItemData(kList, position)));
+        first = shown[0];
+        std::sort(shown.begin(), shown.end());
+        EXPECT_EQ(shown, (std::vector<long>{1, 2, 3}));
+        dialog.clickListItem(kList, 0);
+        dialog.click(IDOK);
+    });
+    EXPECT_EQ(UI::select(nullptr, "t", "c", rocks, rockData, 3, -1), first);
+
+    const char* items[] = {"zeta", "omega", "alpha", "mid"};
+    const long sameData[] = {5, 5, 5, 7};
+    user.then([](Dialog& dialog) {
+        EXPECT_EQ(dialog.listSelection(kList), 0);  // "alpha", though "zeta" came first
+        dialog.clickListItem(kList, "mid");
+        dialog.clickListItem(kList, "zeta");
+        dialog.click(IDOK);
+    });
+    EXPECT_EQ(UI::select(nullptr, "t", "c", items, sameData, 4, 5), 5);
+    user.then([](Dialog& dialog) {
+        EXPECT_EQ(dialog.listSelection(kList), 0);  // initial 0 matches the first
+        EXPECT_EQ(dialog.listItemData(kList, 3), 0);
+        dialog.clickListItem(kList, "zeta");
+        dialog.click(IDOK);
+    });
+    EXPECT_EQ(UI::select(nullptr, "t", "c", items, nullptr, 4, 0), 0);
+}
+
+// Far more strings than the module's own dialogs list, in a scattered order: the headless manager
+// stores a long list in blocks, and this keeps that storage honest.
+TEST(Select, ThousandsOfStringsAreListedSortedWithTheirOwnData) {
+    constexpr int kCount = 3000;
+    std::vector<std::string> names;
+    std::vector<long> data;
+    for (long i = 0; i < kCount; ++i) {
+        data.push_back(i * 7919 % 1000003);  // all different; "Item 0004217" carries 4217
+        std::string digits = std::to_string(data.back());
+        names.push_back("Item " + std::string(7 - digits.size(), '0') + digits);
+    }
+    std::vector<const char*> items;
+    for (const std::string& name : names) items.push_back(name.c_str());
+    std::vector<std::string> sorted = names;
+    std::sort(sorted.begin(), sorted.end());
+    scripted::User user;
+    user.then([&](Dialog& dialog) {
+        ASSERT_EQ(dialog.listItems(kList), sorted);
+        for (int position : {0, 63, 64, 1500, kCount - 1})
+            EXPECT_EQ(dialog.listItemData(kList, position), std::stol(sorted[position].substr(5))) << position;
+        dialog.clickListItem(kList, kCount - 1);
+        dialog.click(IDOK);
+    });
+    const long last = std::stol(sorted.back().substr(5));
+    EXPECT_EQ(UI::select(nullptr, "Items", "Use", items.data(), data.data(), kCount, -1), last);
 }

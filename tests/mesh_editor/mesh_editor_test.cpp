@@ -1,212 +1,294 @@
-// The mesh editor as a user drives it: what the dialog shows, what each control changes, and
-// what OK and Cancel leave in the host's mesh.
+// The mesh editor as a user drives it, over a stand-in host: what the dialog shows, what each
+// control changes, what OK and Cancel leave in the host's mesh, and the entry's answers to bad
+// input from its host. Meshes sit on the heap at their exact size, so the sanitizers see any read
+// past a record.
 #include <gtest/gtest.h>
 
+#include <cfloat>
+#include <clocale>
+#include <cmath>
 #include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
 
 #include <UIResource/UIResource.h>
 #include "resources/resource_ids.h"
-#include "tests/mesh_editor/mesh_host.h"
 #include "platform/scripted_user/scripted_user.h"
 
 namespace {
 
-using meshtest::HostMesh;
-using meshtest::hostLog;
-using meshtest::imageOf;
-using meshtest::runEditor;
 using scripted::Dialog;
+using Strings = std::vector<std::string>;
 
-using MeshEditor = meshtest::EditorTest;
+// Copies `text` into a host name array, without a NUL when it fills the array.
+void setName(char* name, size_t capacity, const std::string& text) {
+    std::memset(name, 0, capacity);
+    std::memcpy(name, text.data(), text.size() < capacity ? text.size() : capacity);
+}
+
+struct AnimationSetup { std::string name; int32_t speed; uint32_t flags; };
+
+// A host mesh with its animation array, both owned here; host fields hold recognisable values.
+class HostMesh {
+public:
+    explicit HostMesh(const std::vector<AnimationSetup>& setups = {})
+        : mesh_(new Mesh{}), animations_(new MeshAnimation[setups.size()]{}), count_(setups.size()) {
+        for (uint32_t i = 0; i < count_; ++i) {
+            const AnimationSetup& setup = setups[i];
+            animations_[i] = MeshAnimation{setup.flags, 0xA0u + i, setup.speed, {0xB0u + i, 1, 2, 3}, {4, 5}, {}};
+            setName(animations_[i].name, sizeof animations_[i].name, setup.name);
+        }
+        mesh_->animationCount = int32_t(count_);
+        mesh_->animations = count_ > 0 ? animations_.get() : nullptr;
+        for (uint32_t j = 0; j < 8; ++j) mesh_->hostData[j] = 0xD0u + j;
+        setName(mesh_->name, sizeof mesh_->name, "test mesh");
+    }
+    Mesh& mesh() { return *mesh_; }
+    MeshAnimation& animation(size_t index) { return animations_[index]; }
+
+    // Every byte of the Mesh record and of each animation record, names and trailing fields too.
+    std::vector<unsigned char> image() const {
+        auto mesh = reinterpret_cast<const unsigned char*>(mesh_.get());
+        auto animations = reinterpret_cast<const unsigned char*>(animations_.get());
+        std::vector<unsigned char> bytes(mesh, mesh + sizeof(Mesh));
+        bytes.insert(bytes.end(), animations, animations + count_ * sizeof(MeshAnimation));
+        return bytes;
+    }
+
+private:
+    std::unique_ptr<Mesh> mesh_;
+    std::unique_ptr<MeshAnimation[]> animations_;
+    size_t count_;
+};
+
+// What the host's callbacks saw, and what they answer; fresh for each test.
+struct HostLog {
+    int applyCalls = 0;
+    short applyTag = 0;
+    bool applyTextWasNull = true;
+    std::vector<long> chooserArguments;
+    std::vector<long> chooserAnswers;  // answered in order; the argument is echoed when none is left
+    std::vector<Material*> materials;  // looked up by id; an id out of range finds nothing
+};
+HostLog hostLog;
+
+long recordApply(const char* text, short tag) {
+    ++hostLog.applyCalls;
+    hostLog.applyTag = tag;
+    hostLog.applyTextWasNull = hostLog.applyTextWasNull && text == nullptr;
+    return 99;
+}
+
+long answerChooser(long current) {
+    hostLog.chooserArguments.push_back(current);
+    if (hostLog.chooserAnswers.empty()) return current;
+    const long answer = hostLog.chooserAnswers.front();
+    hostLog.chooserAnswers.erase(hostLog.chooserAnswers.begin());
+    return answer;
+}
+
+Material* findMaterial(short id) {
+    return id >= 0 && size_t(id) < hostLog.materials.size() ? hostLog.materials[size_t(id)] : nullptr;
+}
+
+// A material on the heap at its exact size, named `name` (cut to the array, no NUL if it fills it).
+std::unique_ptr<Material> makeMaterial(const std::string& name) {
+    std::unique_ptr<Material> material(new Material{});
+    setName(material->name, sizeof material->name, name);
+    return material;
+}
+
+// Runs the editor on `host` with the recording callbacks, owned by `owner`.
+long runEditor(HostMesh& host, short tag = 7, HWND owner = nullptr) {
+    WindowNode parent{owner};
+    return createMeshEditorDialog(&parent, &host.mesh(), tag, recordApply, answerChooser, findMaterial);
+}
+
+// A fresh host log and a scripted user for each test.
+class MeshEditor : public ::testing::Test {
+protected:
+    void SetUp() override { hostLog = HostLog{}; }
+    scripted::User user;
+};
+using MeshEditorBadInput = MeshEditor;
 
 HostMesh walkIdleRun() {
     return HostMesh({{"Walk", 30, ANIMATION_LOOP}, {"Idle", 12, ANIMATION_LOOP_BOUNCE}, {"Run", 45, 0}});
 }
 
-TEST_F(MeshEditor, OpeningShowsTheMeshAndOkKeepsTheWholeNumberLodsAndShortSize) {
-    HostMesh host = walkIdleRun();
+// LODs show as whole numbers, cut toward zero and stopping at the ends of the 32-bit range (2^31 is
+// the first float past INT32_MAX, 2147483520 the last below it), NaN as 0; the size shows in its
+// short form. The digit-only LOD fields take only digits, an emptied one reads 0. OK keeps what
+// the fields show. Names that fill their arrays without a NUL are shown whole and read no further
+// (the animation is the last of its array).
+TEST_F(MeshEditor, OpeningShowsTheMeshAndOkKeepsWhatTheFieldsShow) {
+    const std::string meshName(UIRESOURCE_MESH_NAME_CAPACITY, 'm');
+    const std::string animationName(UIRESOURCE_ANIMATION_NAME_CAPACITY, 'a');
+    const std::string materialName(UIRESOURCE_MATERIAL_NAME_CAPACITY, 'x');
+    HostMesh host({{animationName, 1, 0}});
     Mesh& mesh = host.mesh();
     mesh.MeshFlags = MESH_SHADOW_CASTER | MESH_FAKE_SHADOW_AUTO_SIZE | 0x80000001u;
-    const float lods[8] = {12.7f, -3.2f, 0.0f, 100.0f, 2.5f, -0.5f, 99999.9f, 7.0f};
+    const float lods[8] = {12.7f, -3.2f, 2147483648.0f, -3e9f, INFINITY, NAN, 2147483520.0f, -0.5f};
     std::memcpy(mesh.lodRange, lods, sizeof lods);
     mesh.fakeShadowSize = 1.234567f;
     mesh.fakeShadowMaterial = 1;
-    std::strcpy(mesh.name, "Barrel");
-    auto material = meshtest::makeMaterial("Soft Shadow");
-    hostLog().materials = {nullptr, material.get()};
-
-    user.then([](Dialog& dialog) {
-        EXPECT_EQ(dialog.title(), "Edit Mesh Dialog:  Barrel");
-        EXPECT_EQ(dialog.text(IDC_FAKE_SHADOW_MATERIAL_NAME), "Soft Shadow");
-        EXPECT_EQ(dialog.text(IDC_LOD_RANGE_1), "12");
-        EXPECT_EQ(dialog.text(IDC_LOD_RANGE_2), "-3");
-        EXPECT_EQ(dialog.text(IDC_LOD_RANGE_6), "0");
-        EXPECT_EQ(dialog.text(IDC_LOD_RANGE_7), "99999");
+    setName(mesh.name, sizeof mesh.name, meshName);
+    auto material = makeMaterial(materialName);
+    hostLog.materials = {nullptr, material.get()};
+    user.then([&](Dialog& dialog) {
+        EXPECT_EQ(dialog.title(), "Edit Mesh Dialog:  " + meshName);
+        EXPECT_EQ(dialog.text(IDC_FAKE_SHADOW_MATERIAL_NAME), materialName);
+        EXPECT_EQ(dialog.listItems(IDC_ANIMATION_LIST), Strings{animationName});
+        const char* shown[8] = {"12", "-3", "2147483647", "-2147483648", "2147483647", "0", "2147483520", "0"};
+        for (int i = 0; i < 8; ++i) EXPECT_EQ(dialog.text(IDC_LOD_RANGE_1 + i), shown[i]) << "LOD " << i + 1;
         EXPECT_EQ(dialog.text(IDC_FAKE_SHADOW_SIZE), "1.2346");
-        EXPECT_TRUE(dialog.checked(IDC_SHADOW_CASTER));
-        EXPECT_TRUE(dialog.checked(IDC_FAKE_SHADOW_AUTO_SIZE));
+        EXPECT_TRUE(dialog.checked(IDC_SHADOW_CASTER) && dialog.checked(IDC_FAKE_SHADOW_AUTO_SIZE));
         EXPECT_FALSE(dialog.checked(IDC_STATIC_SHADOWS));
-        EXPECT_FALSE(dialog.checked(IDC_BILLBOARD_2D));
-        EXPECT_TRUE(dialog.listItems(IDC_SKELETON_LIST).empty());
-        dialog.click(IDC_EDIT_ANIMATION_STATS);  // has no handling
+        dialog.type(IDC_LOD_RANGE_3, "1a2-3");
+        EXPECT_EQ(dialog.text(IDC_LOD_RANGE_3), "123");
+        dialog.type(IDC_LOD_RANGE_4, "");
         dialog.pressEnter();
     });
     EXPECT_EQ(runEditor(host, 31), 1);
-
-    const float expected[8] = {12.0f, -3.0f, 0.0f, 100.0f, 2.0f, 0.0f, 99999.0f, 7.0f};
-    EXPECT_EQ(std::memcmp(mesh.lodRange, expected, sizeof expected), 0);
+    const float kept[8] = {12.0f, -3.0f, 123.0f, 0.0f, 2147483648.0f, 0.0f, 2147483520.0f, 0.0f};
+    EXPECT_EQ(std::memcmp(mesh.lodRange, kept, sizeof kept), 0);
     EXPECT_EQ(mesh.fakeShadowSize, 1.2346f);
     EXPECT_EQ(mesh.MeshFlags, MESH_SHADOW_CASTER | MESH_FAKE_SHADOW_AUTO_SIZE | 0x80000001u);
-    EXPECT_EQ(hostLog().applyCalls, 1);
-    EXPECT_EQ(hostLog().applyText, nullptr);
-    EXPECT_EQ(hostLog().applyTag, 31);
-    EXPECT_EQ(hostLog().lookupArguments, std::vector<short>{1});
+    EXPECT_EQ(hostLog.applyCalls, 1);
+    EXPECT_TRUE(hostLog.applyTextWasNull);
+    EXPECT_EQ(hostLog.applyTag, 31);
 }
 
-TEST_F(MeshEditor, AnimationsAreListedByNameWithTheFirstSelectedAndTheirIndexAsItemData) {
+// The list is sorted by name and each entry carries its record's index; choosing an entry only
+// shows that animation, and the panel's edits go to the one shown.
+TEST_F(MeshEditor, TheAnimationPanelEditsTheAnimationChosenByName) {
     HostMesh host = walkIdleRun();
-    user.then([](Dialog& dialog) {
-        EXPECT_EQ(dialog.listItems(IDC_ANIMATION_LIST), (std::vector<std::string>{"Idle", "Run", "Walk"}));
+    host.animation(0).AnimationFlags = ANIMATION_LOOP | ANIMATION_SKIP_LAST_NODE | 0x100u;
+    const auto before = host.image();
+    user.then([&](Dialog& dialog) {
+        EXPECT_EQ(dialog.listItems(IDC_ANIMATION_LIST), (Strings{"Idle", "Run", "Walk"}));
         EXPECT_EQ(dialog.listSelection(IDC_ANIMATION_LIST), 0);
-        EXPECT_EQ(dialog.listItemData(IDC_ANIMATION_LIST, 0), 1);
-        EXPECT_EQ(dialog.listItemData(IDC_ANIMATION_LIST, 1), 2);
-        EXPECT_EQ(dialog.listItemData(IDC_ANIMATION_LIST, 2), 0);
+        for (int position : {0, 1, 2}) EXPECT_EQ(dialog.listItemData(IDC_ANIMATION_LIST, position), (position + 1) % 3);
         EXPECT_EQ(dialog.text(IDC_ANIMATION_SPEED), "12");
         EXPECT_TRUE(dialog.checked(IDC_ANIMATION_LOOP_BOUNCE));
         EXPECT_FALSE(dialog.checked(IDC_ANIMATION_LOOP));
+        dialog.clickListItem(IDC_ANIMATION_LIST, "Walk");
+        EXPECT_EQ(dialog.text(IDC_ANIMATION_SPEED), "30");
+        EXPECT_TRUE(dialog.checked(IDC_ANIMATION_SKIP_LAST_NODE));
+        EXPECT_FALSE(dialog.checked(IDC_ANIMATION_LOOP_BOUNCE));
+        dialog.clickListItem(IDC_ANIMATION_LIST, "Run");
+        EXPECT_TRUE(host.image() == before);
+        dialog.clickListItem(IDC_ANIMATION_LIST, "Walk");
+        dialog.click(IDC_ANIMATION_INSTANT_TERMINATE);
+        dialog.click(IDC_ANIMATION_LOOP);
+        dialog.clickListItem(IDC_ANIMATION_LIST, "Idle");
         dialog.type(IDC_ANIMATION_SPEED, "24");
         dialog.click(IDOK);
     });
     EXPECT_EQ(runEditor(host), 1);
-    EXPECT_EQ(host.animation(1).speed, 24);
-    EXPECT_EQ(host.animation(1).AnimationFlags, uint32_t(ANIMATION_LOOP_BOUNCE));
-    EXPECT_EQ(host.animation(0).speed, 30);
-    EXPECT_EQ(host.animation(2).speed, 45);
-}
-
-TEST_F(MeshEditor, SelectingAnotherAnimationChangesNoRecordOnlyLaterEditsDo) {
-    HostMesh host = walkIdleRun();
-    host.animation(0).AnimationFlags = ANIMATION_LOOP | ANIMATION_SKIP_LAST_NODE | 0x100u;
-    const meshtest::MeshImage before = imageOf(host);
-    user.then([&](Dialog& dialog) {
-        dialog.clickListItem(IDC_ANIMATION_LIST, "Walk");
-        EXPECT_EQ(dialog.text(IDC_ANIMATION_SPEED), "30");
-        EXPECT_TRUE(dialog.checked(IDC_ANIMATION_LOOP));
-        EXPECT_TRUE(dialog.checked(IDC_ANIMATION_SKIP_LAST_NODE));
-        EXPECT_FALSE(dialog.checked(IDC_ANIMATION_LOOP_BOUNCE));
-        dialog.clickListItem(IDC_ANIMATION_LIST, "Run");
-        dialog.clickListItem(IDC_ANIMATION_LIST, "Idle");
-        EXPECT_TRUE(imageOf(host) == before);
-        dialog.clickListItem(IDC_ANIMATION_LIST, "Walk");
-        dialog.click(IDC_ANIMATION_INSTANT_TERMINATE);
-        dialog.click(IDC_ANIMATION_LOOP);
-        dialog.click(IDOK);
-    });
-    EXPECT_EQ(runEditor(host), 1);
     EXPECT_EQ(host.animation(0).AnimationFlags, ANIMATION_SKIP_LAST_NODE | ANIMATION_INSTANTLY_TERMINATE | 0x100u);
-    EXPECT_EQ(std::memcmp(&host.animation(1), before.animations[1].data(), sizeof(MeshAnimation)), 0);
-    EXPECT_EQ(std::memcmp(&host.animation(2), before.animations[2].data(), sizeof(MeshAnimation)), 0);
+    EXPECT_EQ(host.animation(0).speed, 30);
+    EXPECT_EQ(host.animation(1).AnimationFlags, uint32_t(ANIMATION_LOOP_BOUNCE));
+    EXPECT_EQ(host.animation(1).speed, 24);
+    const auto* run = &before[sizeof(Mesh) + 2 * sizeof(MeshAnimation)];
+    EXPECT_EQ(std::memcmp(&host.animation(2), run, sizeof(MeshAnimation)), 0);
 }
 
-TEST_F(MeshEditor, EachFlagBoxSetsAndClearsItsOwnBitOnly) {
-    struct Box {
-        int id;
-        uint32_t bit;
-    };
-    const Box boxes[] = {{IDC_SHADOW_CASTER, 0x40},          {IDC_ALPHA_BLEND_LODS, 0x80},
-                         {IDC_COLLISION_BUFFER_ENTRY, 0x200}, {IDC_RANDOM_PLACEMENT_ROT, 0x400},
-                         {IDC_STATIC_SHADOWS, 0x800},         {IDC_RANDOM_BILLBOARD_3D_ROT, 0x2000},
-                         {IDC_SQUARE_AXIS_ALIGNED, 0x4000},   {IDC_FAKE_SHADOWS, 0x20000},
-                         {IDC_FAKE_SHADOW_AUTO_SIZE, 0x40000}};
+// Every other bit of the flags passes through. Turning one billboard box on turns the other off;
+// turning one off leaves the other alone, and both bits arriving together stay so until one box
+// is clicked.
+TEST_F(MeshEditor, EachFlagBoxSetsAndClearsItsOwnBitAndOneBillboardExcludesTheOther) {
+    const std::pair<int, uint32_t> boxes[] = {
+        {IDC_SHADOW_CASTER, 0x40},          {IDC_ALPHA_BLEND_LODS, 0x80},     {IDC_COLLISION_BUFFER_ENTRY, 0x200},
+        {IDC_RANDOM_PLACEMENT_ROT, 0x400},  {IDC_STATIC_SHADOWS, 0x800},      {IDC_RANDOM_BILLBOARD_3D_ROT, 0x2000},
+        {IDC_SQUARE_AXIS_ALIGNED, 0x4000},  {IDC_FAKE_SHADOWS, 0x20000},      {IDC_FAKE_SHADOW_AUTO_SIZE, 0x40000},
+        {IDC_BILLBOARD_2D, 0x4},            {IDC_BILLBOARD_3D, 0x10}};
     HostMesh host;
+    uint32_t& flags = host.mesh().MeshFlags;
     const uint32_t hostBits = 0xFFF00000u | 0x1000u | 0x8u;
-    host.mesh().MeshFlags = hostBits;
+    flags = hostBits;
     user.then([&](Dialog& dialog) {
-        uint32_t expected = hostBits;
-        for (const Box& box : boxes) {
-            SCOPED_TRACE(box.id);
-            dialog.click(box.id);
-            EXPECT_EQ(host.mesh().MeshFlags, hostBits | box.bit);
-            dialog.click(box.id);
-            EXPECT_EQ(host.mesh().MeshFlags, hostBits);
+        for (const auto& [id, bit] : boxes) {
+            dialog.click(id);
+            EXPECT_EQ(flags, hostBits | bit) << id;
+            dialog.click(id);
+            EXPECT_EQ(flags, hostBits) << id;
         }
-        for (const Box& box : boxes) {
-            dialog.click(box.id);
-            expected |= box.bit;
-        }
-        EXPECT_EQ(host.mesh().MeshFlags, expected);
-        dialog.click(IDOK);
-    });
-    EXPECT_EQ(runEditor(host), 1);
-    EXPECT_EQ(host.mesh().MeshFlags, hostBits | 0x66EC0u);
-}
-
-TEST_F(MeshEditor, TurningOneBillboardOnTurnsTheOtherOffButTurningOffLeavesItAlone) {
-    HostMesh host;
-    host.mesh().MeshFlags = MESH_BILLBOARD_2D;
-    user.then([&](Dialog& dialog) {
-        EXPECT_TRUE(dialog.checked(IDC_BILLBOARD_2D));
-        dialog.click(IDC_BILLBOARD_3D);
-        EXPECT_EQ(host.mesh().MeshFlags, uint32_t(MESH_BILLBOARD_3D));
-        EXPECT_FALSE(dialog.checked(IDC_BILLBOARD_2D));
-        dialog.click(IDC_BILLBOARD_3D);
-        EXPECT_EQ(host.mesh().MeshFlags, 0u);
-        EXPECT_FALSE(dialog.checked(IDC_BILLBOARD_2D));
-        dialog.click(IDC_BILLBOARD_3D);
         dialog.click(IDC_BILLBOARD_2D);
-        EXPECT_EQ(host.mesh().MeshFlags, uint32_t(MESH_BILLBOARD_2D));
+        dialog.click(IDC_BILLBOARD_3D);
+        EXPECT_EQ(flags, hostBits | MESH_BILLBOARD_3D);
+        EXPECT_FALSE(dialog.checked(IDC_BILLBOARD_2D));
+        dialog.click(IDC_BILLBOARD_2D);
+        EXPECT_EQ(flags, hostBits | MESH_BILLBOARD_2D);
         EXPECT_FALSE(dialog.checked(IDC_BILLBOARD_3D));
-        dialog.click(IDC_BILLBOARD_2D);
-        EXPECT_EQ(host.mesh().MeshFlags, 0u);
         dialog.click(IDOK);
     });
     EXPECT_EQ(runEditor(host), 1);
-    // Both bits arriving together stay so until one box is clicked, which unchecks only itself.
-    host.mesh().MeshFlags = MESH_BILLBOARD_2D | MESH_BILLBOARD_3D;
+    flags = MESH_BILLBOARD_2D | MESH_BILLBOARD_3D;
     user.then([](Dialog& dialog) {
-        EXPECT_TRUE(dialog.checked(IDC_BILLBOARD_2D));
-        EXPECT_TRUE(dialog.checked(IDC_BILLBOARD_3D));
-        dialog.click(IDOK);
-    });
-    user.then([](Dialog& dialog) {
+        EXPECT_TRUE(dialog.checked(IDC_BILLBOARD_2D) && dialog.checked(IDC_BILLBOARD_3D));
         dialog.click(IDC_BILLBOARD_2D);
         dialog.click(IDOK);
     });
     EXPECT_EQ(runEditor(host), 1);
-    EXPECT_EQ(host.mesh().MeshFlags, MESH_BILLBOARD_2D | MESH_BILLBOARD_3D);
-    EXPECT_EQ(runEditor(host), 1);
-    EXPECT_EQ(host.mesh().MeshFlags, uint32_t(MESH_BILLBOARD_3D));
+    EXPECT_EQ(flags, uint32_t(MESH_BILLBOARD_3D));
 }
 
-TEST_F(MeshEditor, TypedValuesAreStoredAsTheFieldsReadThem) {
-    HostMesh host({{"Only", 5, 0}});
+#ifdef _WIN32
+const char kCommaLocale[] = "German_Germany.1252";
+#else
+const char kCommaLocale[] = "de_DE.UTF-8";  // from Debian's locales-all, which the test command installs
+#endif
+
+// The size shows five significant digits, keeping the point, with a three-digit exponent beyond
+// them; typed text, up to 31 characters, is read as strtod reads it in the C locale. Both hold in
+// the comma locale a host calling setlocale(LC_ALL, "") may set.
+TEST_F(MeshEditor, TheSizeIsShownInShortFormAndReadAsTheCLocaleReadsIt) {
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    ASSERT_NE(std::setlocale(LC_ALL, kCommaLocale), nullptr) << kCommaLocale;
+    EXPECT_STREQ(std::localeconv()->decimal_point, ",");
+    const struct {
+        float size;
+        const char* shown;
+    } shownCases[] = {{0.0f, "0."}, {2.0f, "2."}, {12345.6f, "12346."}, {99999.4f, "99999."}, {0.123456f, "0.12346"},
+                      {123456.0f, "1.2346e+005"}, {0.00012345f, "1.2345e-004"}, {0.01f, "1.e-002"},
+                      {FLT_MAX, "3.4028e+038"}, {9.99996f, "10."}, {99999.5f, "1.e+005"}, {0.0999996f, "0.1"},
+                      {-1.234567f, "-1.2346"}, {-0.0f, "-0."}, {-INFINITY, "-inf"}, {NAN, "nan"}};
+    HostMesh host;
+    for (const auto& each : shownCases) {
+        host.mesh().fakeShadowSize = each.size;
+        user.then([&each](Dialog& dialog) {
+            EXPECT_EQ(dialog.text(IDC_FAKE_SHADOW_SIZE), each.shown) << each.size;
+            dialog.click(IDCANCEL);
+        });
+        EXPECT_EQ(runEditor(host), 0);
+    }
+    const struct {
+        const char* typed;
+        float read;
+    } readCases[] = {{"2.5", 2.5f}, {"  -2.5e1xyz", -25.0f}, {"+.5", 0.5f}, {"1,5", 1.0f}, {"0x1.8p1", 3.0f},
+                     {"abc", 0.0f}, {"+-3", 0.0f}, {"7e+", 7.0f}, {"1e400", INFINITY}, {"-1e-400", -0.0f},
+                     {"1234567890123456789012345678901999", 1234567890123456789012345678901.0f}};
     user.then([&](Dialog& dialog) {
-        dialog.type(IDC_LOD_RANGE_3, "1a2-3");  // digits only: the field holds 123
-        EXPECT_EQ(dialog.text(IDC_LOD_RANGE_3), "123");
-        dialog.type(IDC_LOD_RANGE_4, "");
-        dialog.type(IDC_FAKE_SHADOW_SIZE, "  -2.5e1xyz");
-        EXPECT_EQ(host.mesh().fakeShadowSize, -25.0f);
-        dialog.type(IDC_FAKE_SHADOW_SIZE, "abc");
-        EXPECT_EQ(host.mesh().fakeShadowSize, 0.0f);
-        // Only the first 31 characters are read.
-        dialog.type(IDC_FAKE_SHADOW_SIZE, "1234567890123456789012345678901999");
-        dialog.type(IDC_ANIMATION_SPEED, "");
-        dialog.click(IDOK);
+        for (const auto& each : readCases) {
+            dialog.type(IDC_FAKE_SHADOW_SIZE, each.typed);
+            EXPECT_EQ(host.mesh().fakeShadowSize, each.read) << '"' << each.typed << '"';
+            EXPECT_EQ(std::signbit(host.mesh().fakeShadowSize), std::signbit(each.read)) << '"' << each.typed << '"';
+        }
+        dialog.click(IDCANCEL);
     });
-    host.mesh().lodRange[3] = 55.0f;
-    EXPECT_EQ(runEditor(host), 1);
-    EXPECT_EQ(host.mesh().lodRange[2], 123.0f);
-    EXPECT_EQ(host.mesh().lodRange[3], 0.0f);
-    EXPECT_EQ(host.mesh().fakeShadowSize, 1234567890123456789012345678901.0f);
-    EXPECT_EQ(host.animation(0).speed, 0);
+    EXPECT_EQ(runEditor(host), 0);
+    std::setlocale(LC_ALL, previous.c_str());
 }
 
+// Without a chooser the button keeps the id; without a lookup the name shows "N/A".
 TEST_F(MeshEditor, MaterialButtonHandsOverTheSignedIdAndKeepsTheLow16BitsOfTheAnswer) {
     HostMesh host;
     host.mesh().fakeShadowMaterial = -5;
-    auto first = meshtest::makeMaterial("First");
-    hostLog().materials = {first.get(), nullptr, nullptr};
-    hostLog().chooserAnswers = {0x10000, 0x12345, 2};
+    auto first = makeMaterial("First");
+    hostLog.materials = {first.get(), nullptr, nullptr};
+    hostLog.chooserAnswers = {0x10000, 0x12345, 2};
     user.then([&](Dialog& dialog) {
         EXPECT_EQ(dialog.text(IDC_FAKE_SHADOW_MATERIAL_NAME), "N/A");
         dialog.click(IDC_FAKE_SHADOW_MATERIAL_BUTTON);
@@ -221,22 +303,33 @@ TEST_F(MeshEditor, MaterialButtonHandsOverTheSignedIdAndKeepsTheLow16BitsOfTheAn
         dialog.click(IDOK);
     });
     EXPECT_EQ(runEditor(host), 1);
-    EXPECT_EQ(hostLog().chooserArguments, (std::vector<long>{-5, 0, 0x2345, 2}));
-    EXPECT_EQ(hostLog().lookupArguments, (std::vector<short>{-5, 0, 0x2345, 2, 2}));
+    EXPECT_EQ(hostLog.chooserArguments, (std::vector<long>{-5, 0, 0x2345, 2}));
+    user.then([](Dialog& dialog) {
+        dialog.click(IDC_FAKE_SHADOW_MATERIAL_BUTTON);
+        EXPECT_EQ(dialog.text(IDC_FAKE_SHADOW_MATERIAL_NAME), "N/A");
+        dialog.click(IDOK);
+    });
+    EXPECT_EQ(createMeshEditorDialog(nullptr, &host.mesh(), 0, nullptr, nullptr, nullptr), 1);
+    EXPECT_EQ(host.mesh().fakeShadowMaterial, 2);
 }
 
+// Also without usable animations (none, a negative count, a count with a null array) the panel
+// is empty, and its edits, with no record to go to, store nothing the snapshot would not restore.
 TEST_F(MeshEditor, CancelEscapeAndTheCloseBoxRestoreEveryByteIncludingTheChosenMaterial) {
     using Ending = void (*)(Dialog&);
-    const Ending endings[] = {[](Dialog& d) { d.click(IDCANCEL); }, [](Dialog& d) { d.pressEscape(); },
-                              [](Dialog& d) { d.closeBox(); }};
-    for (Ending ending : endings) {
-        HostMesh host = walkIdleRun();
+    const Ending cancel = [](Dialog& d) { d.click(IDCANCEL); };
+    const Ending endings[] = {cancel, [](Dialog& d) { d.pressEscape(); }, [](Dialog& d) { d.closeBox(); }};
+    for (int run = 0; run < 6; ++run) {  // 0 to 2 end each way; 3 to 5 have no usable animations
+        HostMesh host = run != 4 ? walkIdleRun() : HostMesh();
+        if (run == 3) host.mesh().animationCount = -2;
+        if (run == 5) host.mesh().animations = nullptr;
         host.mesh().MeshFlags = MESH_BILLBOARD_2D | 0x01000000u;
         host.mesh().lodRange[0] = 12.7f;
         host.mesh().fakeShadowSize = 1.234567f;
-        const meshtest::MeshImage before = imageOf(host);
-        hostLog().chooserAnswers = {77};
+        const auto before = host.image();
+        hostLog.chooserAnswers = {77};
         user.then([&](Dialog& dialog) {
+            EXPECT_EQ(dialog.listItems(IDC_ANIMATION_LIST).size(), run < 3 ? 3u : 0u) << run;
             dialog.click(IDC_BILLBOARD_3D);
             dialog.click(IDC_FAKE_SHADOWS);
             dialog.type(IDC_LOD_RANGE_8, "900");
@@ -248,27 +341,123 @@ TEST_F(MeshEditor, CancelEscapeAndTheCloseBoxRestoreEveryByteIncludingTheChosenM
             dialog.clickListItem(IDC_ANIMATION_LIST, "Run");
             dialog.type(IDC_ANIMATION_SPEED, "0");
             EXPECT_EQ(host.mesh().fakeShadowMaterial, 77);
-            ending(dialog);
+            (run < 3 ? endings[run] : cancel)(dialog);
         });
         EXPECT_EQ(runEditor(host), 0);
-        EXPECT_TRUE(imageOf(host) == before);
-        EXPECT_EQ(hostLog().applyCalls, 0);
+        EXPECT_TRUE(host.image() == before) << run;
+        EXPECT_EQ(hostLog.applyCalls, 0);
     }
 }
 
-TEST_F(MeshEditor, AMeshWithoutAnimationsHasAnEmptyPanelThatStoresNothing) {
-    HostMesh host;
-    const meshtest::MeshImage before = imageOf(host);
-    user.then([&](Dialog& dialog) {
-        EXPECT_TRUE(dialog.listItems(IDC_ANIMATION_LIST).empty());
-        EXPECT_EQ(dialog.listSelection(IDC_ANIMATION_LIST), -1);
-        dialog.type(IDC_ANIMATION_SPEED, "12");
-        dialog.click(IDC_ANIMATION_LOOP);
-        dialog.click(IDC_SHADOW_CASTER);
-        dialog.click(IDCANCEL);
-    });
-    EXPECT_EQ(runEditor(host), 0);
-    EXPECT_TRUE(imageOf(host) == before);
+// The material chooser runs the generic dialogs while "Edit Mesh" is open: the list with the
+// current material preselected, then a name entry for the material chosen. Each keeps its state
+// apart, so the nested dialogs answer correctly and the editor goes on editing, and Cancel still
+// rolls everything back.
+char lastRename[32] = "";
+long chooseAndRename(long current) {
+    const char* names[] = {"Stone", "Bark", "Moss"};
+    const long ids[] = {9, 3, 7};
+    long chosen = UI::select(nullptr, "Fake Shadow Material", "Use", names, ids, 3, current);
+    if (chosen == -1) chosen = current;
+    UI::rename(nullptr, findMaterial(short(chosen))->name, lastRename, sizeof lastRename, -1, -1);
+    return chosen;
 }
+
+TEST_F(MeshEditor, TheMaterialChooserMayRunListAndNameEntryAndCancelStillRollsBack) {
+    std::unique_ptr<Material> bark = makeMaterial("Bark"), moss = makeMaterial("Moss");
+    hostLog.materials = {nullptr, nullptr, nullptr, bark.get(), nullptr, nullptr, nullptr, moss.get()};
+    HostMesh host;
+    host.mesh().fakeShadowMaterial = 3;
+    const auto before = host.image();
+    user.then([&](Dialog& editor) {
+        EXPECT_EQ(editor.text(IDC_FAKE_SHADOW_MATERIAL_NAME), "Bark");
+        editor.click(IDC_FAKE_SHADOW_MATERIAL_BUTTON);  // the list and the name entry open and end inside
+        EXPECT_EQ(editor.text(IDC_FAKE_SHADOW_MATERIAL_NAME), "Moss");
+        EXPECT_EQ(host.mesh().fakeShadowMaterial, 7);
+        editor.type(IDC_LOD_RANGE_2, "99");
+        editor.click(IDCANCEL);
+    });
+    user.then([](Dialog& list) {
+        EXPECT_EQ(list.listSelection(IDC_SELECTION_LIST), 0);  // "Bark", id 3
+        list.clickListItem(IDC_SELECTION_LIST, "Moss");
+        list.click(IDOK);
+    });
+    user.then([](Dialog& nameEntry) {
+        EXPECT_EQ(nameEntry.text(IDC_OLD_NAME), "Moss");
+        // The focus came from the editor's button, so the setup hook kept it on the new name.
+        EXPECT_EQ(nameEntry.focusedId(), IDC_NEW_NAME);
+        nameEntry.type(IDC_NEW_NAME, "Green moss");
+        nameEntry.click(IDOK);
+    });
+    EXPECT_EQ(createMeshEditorDialog(nullptr, &host.mesh(), 5, recordApply, chooseAndRename, findMaterial), 0);
+    EXPECT_STREQ(lastRename, "Green moss");
+    EXPECT_TRUE(host.image() == before);
+    EXPECT_EQ(user.dialogsAbandoned(), 0);
+}
+
+// A second editor asked for while the first's dialog runs (here by the material chooser) is
+// refused and touches nothing; one asked for by onApply, which comes after the dialog, runs.
+HostMesh* innerMesh = nullptr;
+std::vector<long> innerResults;
+long openInner() { return innerResults.emplace_back(runEditor(*innerMesh)); }
+long chooseByOpeningAnotherEditor(long current) { openInner(); return current + 1; }
+long applyByOpeningAnotherEditor(const char*, short) { return openInner(); }
+
+TEST_F(MeshEditorBadInput, AnEditorAskedForWhileAnotherRunsIsRefusedButOnApplyMayOpenTheNext) {
+    HostMesh outer({{"Walk", 3, 1}}), inner({{"Run", 4, 2}});
+    innerMesh = &inner;
+    innerResults.clear();
+    user.then([&](Dialog& dialog) {
+        const auto innerBefore = inner.image();
+        dialog.click(IDC_FAKE_SHADOW_MATERIAL_BUTTON);
+        EXPECT_TRUE(inner.image() == innerBefore);
+        dialog.type(IDC_ANIMATION_SPEED, "8");
+        dialog.click(IDOK);
+    });
+    user.then([](Dialog& dialog) {
+        EXPECT_EQ(dialog.listItems(IDC_ANIMATION_LIST), std::vector<std::string>{"Run"});
+        dialog.type(IDC_ANIMATION_SPEED, "9");
+        dialog.click(IDOK);
+    });
+    WindowNode parent{nullptr};
+    EXPECT_EQ(createMeshEditorDialog(&parent, &outer.mesh(), 3, applyByOpeningAnotherEditor,
+                                     chooseByOpeningAnotherEditor, nullptr), 1);
+    EXPECT_EQ(innerResults, (std::vector<long>{0, 1}));
+    EXPECT_EQ(outer.mesh().fakeShadowMaterial, 1);
+    EXPECT_EQ(outer.animation(0).speed, 8);
+    EXPECT_EQ(inner.animation(0).speed, 9);
+}
+
+// A null mesh is refused at once. USER32 refuses an owner that is not a window before it loads
+// the template, and answers 0, not -1: to the editor that is a Cancel, so it restores a mesh
+// nobody touched and tells no one.
+TEST_F(MeshEditorBadInput, ANullMeshOrAnOwnerThatIsNoWindowOpensNothingAndEndsLikeCancel) {
+    WindowNode parent{nullptr};
+    EXPECT_EQ(createMeshEditorDialog(&parent, nullptr, 1, recordApply, nullptr, nullptr), 0);
+    HostMesh host({{"Walk", 3, 1}, {"Idle", 5, 0}});
+    const auto before = host.image();
+    EXPECT_EQ(runEditor(host, 9, reinterpret_cast<HWND>(0x1234)), 0);
+    EXPECT_EQ(user.dialogsOpened(), 0);
+    EXPECT_EQ(hostLog.applyCalls, 0);
+    EXPECT_TRUE(host.image() == before);
+    user.then([](Dialog& dialog) { dialog.click(IDOK); });  // and the editor runs normally again
+    EXPECT_EQ(runEditor(host), 1);
+}
+
+#ifndef _WIN32
+// The headless manager fails a modal dialog that no user is attached to answer, as USER32 fails a
+// dialog it cannot create (-1). The editor takes -1 as it takes OK: the host is told, and the
+// mesh, which no dialog touched, keeps its values.
+TEST(MeshEditorWithoutDialog, ADialogThatCannotBeCreatedIsReportedAndChangesNothing) {
+    hostLog = HostLog{};
+    HostMesh host({{"Walk", 3, 1}});
+    const auto before = host.image();
+    EXPECT_EQ(runEditor(host, 11), -1);
+    EXPECT_EQ(hostLog.applyCalls, 1);
+    EXPECT_TRUE(hostLog.applyTextWasNull);
+    EXPECT_EQ(hostLog.applyTag, 11);
+    EXPECT_TRUE(host.image() == before);
+}
+#endif
 
 }  // namespace
