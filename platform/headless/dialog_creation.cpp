@@ -52,12 +52,14 @@ int controlHeight(const Window& control, const uires::DialogControl& item, const
     return uires::dialogUnitsToPixelsY(item.height, base);
 }
 
-void addControl(Window& dialog, const uires::DialogControl& item) {
+// A classic template stores a control's id in a WORD, which USER32 keeps unsigned: a label's -1
+// becomes 65535, and GetDlgItem(dialog, -1) finds none.
+void addControl(Window& dialog, const uires::DialogControl& item, bool extended) {
     std::string className = item.className();
     Window& control = createWindow(kindOfClass(className));
     control.className = className;
     control.parent = dialog.handle;
-    control.id = item.id;
+    control.id = extended ? item.id : static_cast<uint16_t>(item.id);
     control.style = item.style | WS_CHILD;
     control.exStyle = item.exStyle | WS_EX_NOPARENTNOTIFY;
     control.text = item.caption.kind == uires::NameOrOrdinal::Text ? item.caption.text : std::string();
@@ -91,7 +93,7 @@ HWND createDialog(const uires::DialogTemplate& tmpl, HWND owner, DLGPROC procedu
     dialog.exStyle = tmpl.exStyle | WS_EX_CONTROLPARENT | ((tmpl.style & DS_MODALFRAME) ? WS_EX_DLGMODALFRAME : 0);
     dialog.baseUnits = uires::baseUnitsForPointSize(tmpl.hasFont ? tmpl.pointSize : 8);
     placeDialog(dialog, tmpl);
-    for (const uires::DialogControl& item : tmpl.controls) addControl(dialog, item);
+    for (const uires::DialogControl& item : tmpl.controls) addControl(dialog, item, tmpl.extended);
     settleDefaultButton(dialog);
     return dialog.handle;
 }

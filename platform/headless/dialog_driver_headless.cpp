@@ -50,7 +50,7 @@ bool isWindow(HWND window) { return findWindow(window) != nullptr; }
 
 HWND focus() { return headless::focusedWindow(); }
 
-HWND activeDialog() { return headless::innermostDialog(); }
+HWND activeDialog() { return headless::activeDialog(); }
 
 std::vector<HWND> controls(HWND dialog) {
     const headless::Window* window = findWindow(dialog);

@@ -67,6 +67,25 @@ void restoreDialogFocus(HWND dialog) {
     if (first != nullptr) focusControl(first);
 }
 
+// WM_ACTIVATE as DefDlgProc answers it: leaving, the dialog keeps its focused control for later and
+// nothing has the focus; coming back, that control has it again, its selection as it was.
+void deactivateDialog(HWND dialog) {
+    Window* window = findWindow(dialog);
+    if (window == nullptr || window->deactivated) return;
+    if (isChildOf(focus, dialog)) window->savedFocus = focus;
+    window->deactivated = true;
+    moveFocus(nullptr);
+}
+
+void reactivateDialog(HWND dialog) {
+    Window* window = findWindow(dialog);
+    if (window == nullptr || !window->deactivated) return;
+    window->deactivated = false;
+    HWND saved = window->savedFocus;
+    window->savedFocus = nullptr;
+    if (isChildOf(saved, dialog)) moveFocus(saved);
+}
+
 HWND firstTabStop(const Window& dialog) {
     HWND firstUsable = nullptr;
     for (HWND child : dialog.children) {

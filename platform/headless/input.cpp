@@ -61,7 +61,7 @@ MSG keyMessage(const InputEvent& event) {
     HWND target = focusedWindow();
     bool system = isKeyHeld(VK_MENU) && !isKeyHeld(VK_CONTROL);
     if (target == nullptr) {
-        target = innermostDialog();
+        target = activeDialog();  // none when the dialog lost the activation: the key goes elsewhere
         system = true;
     }
     UINT message = down ? (system ? WM_SYSKEYDOWN : WM_KEYDOWN) : (system ? WM_SYSKEYUP : WM_KEYUP);
@@ -110,6 +110,20 @@ HWND windowUnder(POINT point, bool& swallowed) {
     return contains(clientScreenRect(*dialog), point) ? dialog->handle : nullptr;
 }
 
+// A press on the running dialog activates it again if a press elsewhere had taken its activation;
+// one on the desktop, outside every dialog, takes it (one on a dialog below, disabled, does nothing).
+bool activatedBy(POINT point) {
+    HWND dialog = innermostDialog();
+    const Window* window = findWindow(dialog);
+    if (window == nullptr) return false;
+    if (contains(screenRect(*window), point)) {
+        reactivateDialog(dialog);
+        return true;
+    }
+    if (!isOnRunningDialog(point)) deactivateDialog(dialog);
+    return false;
+}
+
 WPARAM mouseKeys() {
     WPARAM keys = 0;
     if (input().leftButtonDown) keys |= MK_LBUTTON;
@@ -147,11 +161,12 @@ bool mouseMessage(const InputEvent& event, MSG& message) {
     if (event.kind == InputKind::ButtonDown) state.leftButtonDown = true;
     if (event.kind == InputKind::ButtonUp) state.leftButtonDown = false;
     if (event.kind == InputKind::Wheel) {
-        HWND target = focusedWindow() != nullptr ? focusedWindow() : innermostDialog();
+        HWND target = focusedWindow() != nullptr ? focusedWindow() : activeDialog();
         WPARAM notches = MAKEWPARAM(mouseKeys(), static_cast<WORD>(event.wheel * WHEEL_DELTA));
         message = MSG{target, WM_MOUSEWHEEL, notches, pointParam(event.point), 0, event.point};
         return target != nullptr;
     }
+    if (event.kind == InputKind::ButtonDown && captureWindow() == nullptr && !activatedBy(event.point)) return false;
     bool swallowed = false;
     HWND target = findWindow(state.capture) != nullptr ? state.capture : windowUnder(event.point, swallowed);
     const Window* window = findWindow(target);

@@ -36,6 +36,10 @@ void focusControl(HWND control);
 void restoreDialogFocus(HWND dialog);
 // The first visible, enabled control with WS_TABSTOP, else the first visible, enabled control.
 HWND firstTabStop(const Window& dialog);
+// A click on the desktop, outside every dialog, takes the activation from the running dialog; a
+// click on it gives it back, with the focus where it was.
+void deactivateDialog(HWND dialog);
+void reactivateDialog(HWND dialog);
 
 // ---- Modal dialogs (modal_loop.cpp) --------------------------------------------------------------
 
@@ -53,6 +57,8 @@ BOOL postMessageTo(HWND window, UINT message, WPARAM wordParam, LPARAM longParam
 INT_PTR runModalDialog(HINSTANCE instance, WORD templateId, HWND owner, DLGPROC procedure, LPARAM initValue);
 BOOL endModalDialog(HWND dialog, INT_PTR result);
 HWND innermostDialog();  // the running modal dialog that is not below another, or null
+HWND activeDialog();     // GetActiveWindow: the innermost dialog unless it was deactivated
+bool isOnRunningDialog(POINT screen);  // whether the point is on any running dialog's window
 // Why the last dialog could not be created ("" when it was): no user to answer it, no such
 // template, or the decoder's account of a damaged one.
 const std::string& lastDialogFailure();

@@ -157,6 +157,21 @@ HWND innermostDialog() {
     return modal.empty() ? nullptr : modal.back();
 }
 
+HWND activeDialog() {
+    const Window* innermost = findWindow(innermostDialog());
+    return innermost != nullptr && !innermost->deactivated ? innermost->handle : nullptr;
+}
+
+bool isOnRunningDialog(POINT screen) {
+    for (HWND dialog : state().modalDialogs) {
+        const Window* window = findWindow(dialog);
+        RECT frame = window != nullptr ? screenRect(*window) : RECT{0, 0, 0, 0};
+        if (screen.x >= frame.left && screen.x < frame.right && screen.y >= frame.top && screen.y < frame.bottom)
+            return true;
+    }
+    return false;
+}
+
 const std::string& lastDialogFailure() { return state().lastFailure; }
 
 // USER32 refuses an owner that is no window before it looks at the template, and answers 0.

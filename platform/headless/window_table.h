@@ -42,6 +42,7 @@ struct Window {
     DLGPROC procedure = nullptr;  // dialogs
     bool ended = false;
     bool activated = false;       // has been the active window: given the focus or shown
+    bool deactivated = false;     // a click elsewhere on the desktop took the activation away
     INT_PTR result = 0;
     uires::BaseUnits baseUnits;
     int defaultId = 0;            // DM_SETDEFID, else the last BS_DEFPUSHBUTTON of the template

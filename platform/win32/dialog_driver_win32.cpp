@@ -144,12 +144,9 @@ void typeCharacter(char character) {
     sendInput(input);
 }
 
-// The pointer is placed exactly, then a move of nothing queues its WM_MOUSEMOVE behind the
-// input sent before it.
-void moveMouse(POINT screen) {
-    SetCursorPos(screen.x, screen.y);
-    sendMouse(MOUSEEVENTF_MOVE);
-}
+// The pointer is placed exactly, and USER32 queues the WM_MOUSEMOVE behind the input sent before
+// it; a button pressed next goes in at the new place.
+void moveMouse(POINT screen) { SetCursorPos(screen.x, screen.y); }
 
 void mouseButton(bool down) { sendMouse(down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP); }
 

@@ -4,8 +4,11 @@
 //
 // usage: differential_run FIRST_SEED COUNT [STEPS]   prints the logs
 //        differential_run --scenario SEED [STEPS]     prints the scenario of one seed
+//        differential_run --play FILE                 prints the logs of a file's scenarios
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -23,6 +26,26 @@ bool readNumber(const char* text, unsigned long long& value) {
     return end != text && *end == '\0';
 }
 
+void printLog(const scenario::Scenario& played) {
+    for (const std::string& line : scenario::recordScenario(played)) std::cout << "  " << line << "\n";
+}
+
+int playFile(const char* path) {
+    std::ifstream stream(path, std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(stream)), std::istreambuf_iterator<char>());
+    std::vector<scenario::Scenario> parsed;
+    std::string error;
+    if (!stream || !scenario::parseScenarios(text, path, parsed, error)) {
+        std::cerr << "differential_run: " << (error.empty() ? std::string(path) + ": cannot be read" : error) << "\n";
+        return 2;
+    }
+    for (const scenario::Scenario& each : parsed) {
+        std::cout << "scenario " << each.title << "\n";
+        printLog(each);
+    }
+    return 0;
+}
+
 int playSeeds(unsigned long long first, unsigned long long count, int steps) {
     for (unsigned long long seed = first; seed < first + count; ++seed) {
         std::vector<scenario::Scenario> parsed;
@@ -33,7 +56,7 @@ int playSeeds(unsigned long long first, unsigned long long count, int steps) {
             std::cerr << "differential_run: " << error << "\n";
             return 2;
         }
-        for (const std::string& line : scenario::recordScenario(parsed.front())) std::cout << "  " << line << "\n";
+        printLog(parsed.front());
     }
     return 0;
 }
@@ -41,6 +64,7 @@ int playSeeds(unsigned long long first, unsigned long long count, int steps) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 3 && std::string(argv[1]) == "--play") return playFile(argv[2]);
     unsigned long long first = 0, count = 0, steps = kDefaultSteps;
     bool oneScenario = argc >= 3 && std::string(argv[1]) == "--scenario";
     int at = oneScenario ? 2 : 1;

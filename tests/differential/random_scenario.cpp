@@ -45,11 +45,11 @@ const std::string kFruit =
 
 const std::vector<Stage>& stages() {
     static const std::vector<Stage> all = {
-        {"KEYS", {"LABEL", "TEXT", "GROUP", "SMALL", "LARGE", "HUGE", "CHECK_A", "PUSH", "OFF", "OK", "CANCEL"}, {},
+        {"KEYS", {"LABEL", "TEXT", "SIZE", "SMALL", "LARGE", "HUGE", "CHECK_A", "PUSH", "OFF", "OK", "CANCEL"}, {},
          "nsmlhbaq", {"set-text TEXT \"Crate\""}},
         {"EDITS", {"TEXT", "NUMBER", "LABEL", "OK", "CANCEL"}, {}, "lo",
          {"set-text TEXT \"big box\"", "set-text NUMBER \"42\""}},
-        {"BUTTONS", {"GROUP", "CHECK_A", "CHECK_B", "CHECK_C", "PUSH", "OFF", "OK"}, {}, "fstpo", {}},
+        {"BUTTONS", {"CHECK_A", "CHECK_B", "CHECK_C", "PUSH", "OFF", "OK"}, {}, "fstpo", {}},
         {"LISTS", {"SORTED", "UNSORTED", "QUIET", "OK", "CANCEL"}, {"SORTED", "UNSORTED", "QUIET"}, "abclmz",
          {"fill SORTED " + kFruit, "fill UNSORTED " + kFruit, "fill QUIET " + kFruit, "send UNSORTED LB_SETCURSEL 3"}},
         {"COMBOS", {"SORTED_COMBO", "PLAIN_COMBO", "OK"}, {"SORTED_COMBO", "PLAIN_COMBO"}, "abcgk",

@@ -22,7 +22,7 @@ const Named kControls[] = {
     {"CHECK_A", IDC_CHECK_A}, {"CHECK_B", IDC_CHECK_B}, {"CHECK_C", IDC_CHECK_C}, {"PUSH", IDC_PUSH}, {"OFF", IDC_OFF}, {"SORTED", IDC_SORTED},
     {"UNSORTED", IDC_UNSORTED}, {"QUIET", IDC_QUIET}, {"SORTED_COMBO", IDC_SORTED_COMBO},
     {"PLAIN_COMBO", IDC_PLAIN_COMBO}, {"GROUP", IDC_GROUP}, {"SMALL", IDC_SMALL}, {"LARGE", IDC_LARGE},
-    {"HUGE", IDC_HUGE},
+    {"HUGE", IDC_HUGE}, {"SIZE", IDC_SIZE},
 };
 
 const Named kOthers[] = {
