@@ -5,7 +5,9 @@
 // - a dialog's frame is kDialogFrame pixels on each side (DS_MODALFRAME or a caption) with a caption
 //   bar of kCaptionHeight pixels above its client area (Wine's default metrics);
 // - a bordered control (WS_BORDER) has a one-pixel border; a list-box item is as high as the
-//   dialog's base-unit height; a drop-down combo box is kComboFieldExtra pixels taller than that.
+//   dialog's base-unit height; a drop-down combo box is kComboFieldExtra pixels taller than that;
+// - an edit control's text starts kEditTextInset pixels right of its left edge and ends as far
+//   left of its right edge, frame included (where the renderer draws it, inside the sunken edge).
 #pragma once
 
 namespace headless {
@@ -15,5 +17,6 @@ constexpr int kDesktopHeight = 768;
 constexpr int kDialogFrame = 3;
 constexpr int kCaptionHeight = 19;
 constexpr int kComboFieldExtra = 8;
+constexpr int kEditTextInset = 4;
 
 }  // namespace headless

@@ -33,3 +33,7 @@
 #define IDC_PLAIN_COMBO 502
 
 #define IDC_GROUP -1
+
+#define IDD_FIELDS 1009
+#define IDC_READ_ONLY 204
+#define IDC_RIGHT_ALIGNED 205

@@ -191,6 +191,18 @@ Outcome key(Words& words, StatementContext&) {
     return Outcome::Posted;
 }
 
+// key-down KEY | key-up KEY: a key held down across other steps (Shift round a click) until let go.
+Outcome holdKey(Words& words, StatementContext&) {
+    Key held;
+    if (!keyOf(words.text(1), held) || held.modifiers != DialogDriver::kNoModifier) {
+        words.fail("no single key is named " + words.text(1));
+        return Outcome::Failed;
+    }
+    if (words.text(0) == "key-down") DialogDriver::keyDown(static_cast<int>(held.code));
+    else DialogDriver::keyUp(static_cast<int>(held.code));
+    return Outcome::Posted;
+}
+
 // chars "text": characters from an input method, to whatever has the focus.
 Outcome chars(Words& words, StatementContext&) {
     if (!words.quoted(1)) words.fail("chars needs a \"text\"");
@@ -306,7 +318,8 @@ const struct {
 } kStatements[] = {
     {"set-text", setText}, {"set-int", setInt}, {"send", send}, {"add", add}, {"fill", fill}, {"note", note},
     {"end", end}, {"set-focus", setFocus}, {"open", open}, {"snapshot", snapshot}, {"click", click}, {"type", type},
-    {"click-item", clickItem}, {"double-click-item", clickItem}, {"key", key}, {"chars", chars},
+    {"click-item", clickItem}, {"double-click-item", clickItem}, {"key", key}, {"key-down", holdKey},
+    {"key-up", holdKey}, {"chars", chars},
     {"mouse-down", mouse}, {"mouse-up", mouse}, {"mouse-move", mouse}, {"click-at", mouse},
     {"double-click-at", mouse}, {"wheel", wheel}, {"close-box", closeBox},
     {"expect", expect},
