@@ -15,7 +15,8 @@ cmake --build "$windows" -j2 --target uiresource_bench >/dev/null
 # Under Xvfb there is no window manager, and Wine's X11 driver waits two seconds for one whenever a
 # managed window closes; the benchmark prefix makes Wine's windows unmanaged (USER32 is unchanged).
 export WINEPREFIX="$PWD/$windows/wineprefix" WINEDEBUG=-all
-[ -f "$WINEPREFIX/system.reg" ] || { mkdir -p "$WINEPREFIX"; /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1; }
+# The prefix is made with a display: wineboot without one leaves a prefix that can create no window.
+[ -f "$WINEPREFIX/system.reg" ] || { mkdir -p "$WINEPREFIX"; xvfb-run -a sh -c '/usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1; wineserver -w'; }
 /usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 wineserver -w
 
