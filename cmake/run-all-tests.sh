@@ -1,8 +1,9 @@
 #!/bin/sh
 # Builds every configuration (native, sanitized, Windows x86_64 and i686) and runs every test:
 # natively, under AddressSanitizer/UndefinedBehaviorSanitizer, a short run of every fuzz target,
-# the Windows programs under Wine, and the installed package as hosts take it (CMake, pkg-config,
-# add_subdirectory, MinGW and MSVC-ABI hosts).
+# the Windows programs under Wine, a short differential run of random scenarios on both dialog
+# managers, and the installed package as hosts take it (CMake, pkg-config, add_subdirectory,
+# MinGW and MSVC-ABI hosts).
 set -eu
 cd "$(dirname "$0")/.."
 sh cmake/setup-debian.sh
@@ -35,6 +36,8 @@ xvfb-run -a -s '-screen 0 1280x1024x24' sh -c '
   # would wait on them for ever.
   /usr/lib/wine/wine64 cmd /c exit >/dev/null 2>&1
   ctest --preset win64; result=$?
+  echo "== differential run: random scenarios on the headless manager and on USER32, compared"
+  sh tests/differential/run-differential.sh build/native build/win64 1 200 || result=1
   echo "== package tests: the installed library taken as hosts take it"
   sh tests/package/run-package-tests.sh || result=1
   wineserver -k

@@ -4,6 +4,7 @@
 // platform and compiler.
 #include "tests/differential/random_scenario.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -29,11 +30,12 @@ private:
     uint64_t state_;
 };
 
-// What the generator knows of a template: its controls, the letters of its mnemonics, the lists
-// to scroll and how the procedure fills it as it opens.
+// What the generator knows of a template: its controls, the text fields among them, the letters of
+// its mnemonics, the lists to scroll and how the procedure fills it as it opens.
 struct Stage {
     const char* name;
     std::vector<std::string> controls;
+    std::vector<std::string> fields;
     std::vector<std::string> lists;
     std::string letters;
     std::vector<std::string> atInit;
@@ -45,14 +47,15 @@ const std::string kFruit =
 
 const std::vector<Stage>& stages() {
     static const std::vector<Stage> all = {
-        {"KEYS", {"LABEL", "TEXT", "SIZE", "SMALL", "LARGE", "HUGE", "CHECK_A", "PUSH", "OFF", "OK", "CANCEL"}, {},
-         "nsmlhbaq", {"set-text TEXT \"Crate\""}},
-        {"EDITS", {"TEXT", "NUMBER", "LABEL", "OK", "CANCEL"}, {}, "lo",
+        {"KEYS", {"LABEL", "TEXT", "SIZE", "SMALL", "LARGE", "HUGE", "CHECK_A", "PUSH", "OFF", "OK", "CANCEL"},
+         {"TEXT"}, {}, "nsmlhbaq", {"set-text TEXT \"Crate\""}},
+        {"EDITS", {"TEXT", "NUMBER", "LABEL", "OK", "CANCEL"}, {"TEXT", "NUMBER"}, {}, "lo",
          {"set-text TEXT \"big box\"", "set-text NUMBER \"42\""}},
-        {"BUTTONS", {"CHECK_A", "CHECK_B", "CHECK_C", "PUSH", "OFF", "OK"}, {}, "fstpo", {}},
-        {"LISTS", {"SORTED", "UNSORTED", "QUIET", "OK", "CANCEL"}, {"SORTED", "UNSORTED", "QUIET"}, "abclmz",
+        {"BUTTONS", {"CHECK_A", "CHECK_B", "CHECK_C", "PUSH", "OFF", "OK"}, {}, {}, "fstpo", {}},
+        {"LISTS", {"SORTED", "UNSORTED", "QUIET", "OK", "CANCEL"}, {}, {"SORTED", "UNSORTED", "QUIET"}, "abclmz",
          {"fill SORTED " + kFruit, "fill UNSORTED " + kFruit, "fill QUIET " + kFruit, "send UNSORTED LB_SETCURSEL 3"}},
-        {"COMBOS", {"SORTED_COMBO", "PLAIN_COMBO", "OK"}, {"SORTED_COMBO", "PLAIN_COMBO"}, "abcgk",
+        {"COMBOS", {"SORTED_COMBO", "PLAIN_COMBO", "OK"}, {"SORTED_COMBO", "PLAIN_COMBO"},
+         {"SORTED_COMBO", "PLAIN_COMBO"}, "abcgk",
          {"fill SORTED_COMBO " + kFruit, "fill PLAIN_COMBO " + kFruit, "send PLAIN_COMBO CB_SETCURSEL 2"}},
     };
     return all;
@@ -66,7 +69,11 @@ const std::vector<std::string> kKeys = {
 std::string quoted(const std::string& text) { return "\"" + text + "\""; }
 
 // A point inside a control: its corner, its middle, or a row near its top (a list's first items).
-std::string somewhereOn(Random& random, const std::string& control) {
+// A text field is clicked at its corner or middle only: where a click inside a text lands depends
+// on the font, and Wine's stand-in for "MS Sans Serif" is wider than the one Windows has.
+std::string somewhereOn(Random& random, const Stage& stage, const std::string& control) {
+    if (std::find(stage.fields.begin(), stage.fields.end(), control) != stage.fields.end())
+        return random.below(2) ? control + " 3 3" : control;
     switch (random.below(4)) {
     case 0: return control + " 3 3";
     case 1: return control + " 8 " + std::to_string(3 + 13 * random.below(4));
@@ -82,12 +89,12 @@ std::string randomStep(Random& random, const Stage& stage) {
         static const std::string kTyped = "abkmz 07";
         return "chars " + quoted(std::string(1, kTyped[static_cast<size_t>(random.below(static_cast<int>(kTyped.size())))]));
     }
-    if (roll < 80) return "click-at " + somewhereOn(random, random.pick(stage.controls));
-    if (roll < 86) return "double-click-at " + somewhereOn(random, random.pick(stage.controls));
+    if (roll < 80) return "click-at " + somewhereOn(random, stage, random.pick(stage.controls));
+    if (roll < 86) return "double-click-at " + somewhereOn(random, stage, random.pick(stage.controls));
     if (roll < 93) {
         const std::string& from = random.pick(stage.controls);
-        return "mouse-down " + from + "\n  snapshot\n  mouse-move " + somewhereOn(random, random.pick(stage.controls)) +
-               "\n  snapshot\n  mouse-up " + somewhereOn(random, random.pick(stage.controls));
+        return "mouse-down " + from + "\n  snapshot\n  mouse-move " + somewhereOn(random, stage, random.pick(stage.controls)) +
+               "\n  snapshot\n  mouse-up " + somewhereOn(random, stage, random.pick(stage.controls));
     }
     if (!stage.lists.empty()) {
         return "mouse-move " + random.pick(stage.lists) + "\n  wheel " + (random.below(2) ? "1" : "-1");
