@@ -5,7 +5,10 @@
 // - a dialog's frame is kDialogFrame pixels on each side (DS_MODALFRAME or a caption) with a caption
 //   bar of kCaptionHeight pixels above its client area (Wine's default metrics);
 // - a bordered control (WS_BORDER) has a one-pixel border; a list-box item is as high as the
-//   dialog's base-unit height; a drop-down combo box is kComboFieldExtra pixels taller than that.
+//   dialog's base-unit height; a drop-down combo box is kComboFieldExtra pixels taller than that;
+// - the system font, which a combo box measures its field with until the dialog's font arrives, is
+//   kSystemFontHeight pixels high, and a combo box's arrow button kScrollBarWidth pixels wide
+//   (SM_CXVSCROLL).
 #pragma once
 
 namespace headless {
@@ -15,5 +18,7 @@ constexpr int kDesktopHeight = 768;
 constexpr int kDialogFrame = 3;
 constexpr int kCaptionHeight = 19;
 constexpr int kComboFieldExtra = 8;
+constexpr int kSystemFontHeight = 16;
+constexpr int kScrollBarWidth = 16;
 
 }  // namespace headless
