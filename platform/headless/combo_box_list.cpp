@@ -160,9 +160,12 @@ void reportFieldEdited(Window& combo) {
     notifyParent(*box, CBN_EDITCHANGE);
 }
 
+// Whatever press is under way ends with the focus: the mouse goes free.
 void comboFocusLost(Window& combo) {
+    HWND handle = combo.handle;
+    combo.trackingPress = false;
     rollUp(combo, false);
-    if (Window* box = findWindow(combo.handle)) box->trackingPress = false;
+    if (findWindow(handle) != nullptr && captureWindow() == handle) releaseCapture();
 }
 
 // Enter and Escape choose or cancel in the dropped list, F4 drops or rolls it up; a drop-down
