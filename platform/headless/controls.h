@@ -26,8 +26,8 @@ void listFocusLost(Window& list);
 void comboFocusLost(Window& combo);
 
 // The height below a drop-down combo box that a template of `templateHeight` pixels leaves its
-// list (CB_GETDROPPEDCONTROLRECT), as USER32 measures it while the box is created, its field
-// then sized for the system font.
+// list (CB_GETDROPPEDCONTROLRECT), as Wine's USER32 measures it while the box is created, its
+// field then sized for the system font.
 int comboDroppedExtent(const Window& combo, int templateHeight);
 
 // The text a message's LPARAM points at; a null pointer is an empty text.
