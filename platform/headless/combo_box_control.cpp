@@ -1,5 +1,7 @@
 // The COMBOBOX class: its list (the LB_ item messages under their CB_ numbers), its selection shown
-// in the edit field, and typing into that field.
+// in the field, dropping the list, and the input that reaches the box (combo_box_list.cpp and
+// combo_box_mouse.cpp say what it does).
+#include "platform/headless/combo_box_list.h"
 #include "platform/headless/controls.h"
 #include "platform/headless/item_messages.h"
 #include "platform/headless/manager.h"
@@ -26,33 +28,83 @@ int listEquivalent(UINT message) {
     }
 }
 
-// CB_SETCURSEL shows the item in the edit field (-1 empties it) and notifies nothing.
+// CB_SETCURSEL shows the item in the field (-1 empties it), scrolls the list to it and notifies
+// nothing.
 LRESULT comboSetSelection(Window& combo, WPARAM position) {
     int index = static_cast<int>(position);
     if (index != -1 && !validItem(combo, position)) return CB_ERR;
+    ListView view = comboListView(combo);
+    setCaretItem(view, index, true);
     combo.selectedItem = index;
-    combo.text = index == -1 ? std::string() : combo.items[index].text;
-    combo.selectionStart = 0;
-    combo.selectionEnd = combo.text.size();
+    if (index != -1) setTopItem(view, index);
+    showItemInField(combo, index);
     return index == -1 ? CB_ERR : index;
 }
 
-bool hasEditField(const Window& combo) { return (combo.style & 0x3) != CBS_DROPDOWNLIST; }
-
-// A drop-down list box is asked for its code; the other kinds keep the focus in their edit
-// field, which is asked instead and can also take a selection.
-LRESULT comboDialogCode(const Window& combo) {
-    LRESULT code = DLGC_WANTARROWS | DLGC_WANTCHARS;
-    return hasEditField(combo) ? code | DLGC_HASSETSEL : code;
+LRESULT comboSelectText(Window& combo, WPARAM start, LPARAM text) {
+    LRESULT found = findItem(combo, start, text, false);
+    if (found == CB_ERR) return CB_ERR;
+    ListView view = comboListView(combo);
+    moveCaret(view, static_cast<int>(found), true);
+    showItemInField(combo, static_cast<int>(found));
+    return found;
 }
 
-LRESULT comboTyped(Window& combo, WPARAM key) {
-    if (!hasEditField(combo)) return 0;
-    KeyResult typed = typeCharacter(combo, static_cast<unsigned char>(key));
-    if (typed != KeyResult::Changed) return 0;
-    notifyParent(combo, CBN_EDITUPDATE);
-    notifyParent(combo, CBN_EDITCHANGE);
-    return 0;
+// USER32 answers TRUE whatever the list did.
+LRESULT comboShowDropDown(Window& combo, WPARAM show) {
+    if (show && !combo.dropped) dropDown(combo);
+    else if (!show && combo.dropped) rollUp(combo, false);
+    return TRUE;
+}
+
+// The box's corner with the size its list was given: the template's width and extent.
+LRESULT droppedControlRect(const Window& combo, LPARAM out) {
+    if (out == 0) return CB_OKAY;
+    RECT frame = screenRect(combo);
+    *reinterpret_cast<RECT*>(out) = RECT{frame.left, frame.top, frame.right, frame.top + combo.droppedExtent};
+    return CB_OKAY;
+}
+
+// A drop-down list box is asked for its code; the other kinds keep the focus in their edit
+// field, which is asked instead and can also take a selection. While the list is down, Enter and
+// Escape are theirs, not the dialog's.
+LRESULT comboDialogCode(const Window& combo, LPARAM message) {
+    LRESULT code = DLGC_WANTARROWS | DLGC_WANTCHARS;
+    if (hasEditField(combo)) code |= DLGC_HASSETSEL;
+    const MSG* key = reinterpret_cast<const MSG*>(message);
+    if (combo.dropped && key != nullptr && key->message == WM_KEYDOWN &&
+        (key->wParam == VK_RETURN || key->wParam == VK_ESCAPE))
+        code |= DLGC_WANTMESSAGE;
+    return code;
+}
+
+// A drop-down list box's text is its selected item, which WM_SETTEXT cannot change.
+LRESULT comboSetText(Window& combo, LPARAM text) {
+    if (!hasEditField(combo)) return CB_ERR;
+    combo.text = textOf(text);
+    combo.selectionStart = combo.selectionEnd = 0;
+    return TRUE;
+}
+
+LRESULT comboItemMessage(Window& combo, UINT message, WPARAM wordParam, LPARAM longParam, bool& answered) {
+    LRESULT answer = 0;
+    answered = itemMessage(combo, listEquivalent(message), wordParam, longParam, (combo.style & CBS_SORT) != 0, answer);
+    if (answered) followSelection(combo);
+    return answer;
+}
+
+LRESULT comboInput(Window& combo, UINT message, WPARAM wordParam, LPARAM longParam) {
+    switch (message) {
+    case WM_KEYDOWN: return comboKeyDown(combo, wordParam);
+    case WM_SYSKEYDOWN: return comboSystemKeyDown(combo, wordParam, longParam);
+    case WM_CHAR: return comboCharacter(combo, wordParam);
+    case WM_MOUSEWHEEL: return comboWheel(combo, wordParam, longParam);
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: return comboButtonDown(combo, longParam);  // the box and its list are one window here
+    case WM_LBUTTONUP: return comboButtonUp(combo, longParam);
+    case WM_MOUSEMOVE: return comboMouseMove(combo, longParam);
+    default: return 0;
+    }
 }
 
 }  // namespace
@@ -63,24 +115,26 @@ LRESULT comboBoxProcedure(Window& combo, UINT message, WPARAM wordParam, LPARAM 
         combo.text.clear();
         return CB_OKAY;
     }
-    LRESULT answer = 0;
-    if (itemMessage(combo, listEquivalent(message), wordParam, longParam, (combo.style & CBS_SORT) != 0, answer))
-        return answer;
+    bool answered = false;
+    LRESULT answer = comboItemMessage(combo, message, wordParam, longParam, answered);
+    if (answered) return answer;
     switch (message) {
     case CB_SETCURSEL: return comboSetSelection(combo, wordParam);
-    case CB_SELECTSTRING: {
-        LRESULT found = findItem(combo, wordParam, longParam, false);
-        return found == CB_ERR ? CB_ERR : comboSetSelection(combo, static_cast<WPARAM>(found));
-    }
+    case CB_SELECTSTRING: return comboSelectText(combo, wordParam, longParam);
+    case CB_SHOWDROPDOWN: return comboShowDropDown(combo, wordParam);
+    case CB_GETDROPPEDSTATE: return combo.dropped ? TRUE : FALSE;
+    case CB_GETTOPINDEX: return combo.topItem;
+    case CB_GETDROPPEDCONTROLRECT: return droppedControlRect(combo, longParam);
     case CB_LIMITTEXT: return setLimit(combo, wordParam) + TRUE;
     case CB_SETEDITSEL:
+        if (!hasEditField(combo)) return CB_ERR;
         return setSelection(combo, static_cast<WPARAM>(static_cast<short>(LOWORD(longParam))),
                             static_cast<short>(HIWORD(longParam))) + TRUE;
-    case WM_SETTEXT: combo.text = textOf(longParam); combo.selectionStart = combo.selectionEnd = 0; return TRUE;
-    case WM_GETDLGCODE: return comboDialogCode(combo);
+    case CB_GETEDITSEL: return hasEditField(combo) ? getSelection(combo, wordParam, longParam) : CB_ERR;
+    case WM_SETTEXT: return comboSetText(combo, longParam);
+    case WM_GETDLGCODE: return comboDialogCode(combo, longParam);
     case EM_SETSEL: return hasEditField(combo) ? setSelection(combo, wordParam, longParam) : 0;
-    case WM_CHAR: return comboTyped(combo, wordParam);
-    default: return 0;
+    default: return comboInput(combo, message, wordParam, longParam);
     }
 }
 

@@ -55,9 +55,12 @@ LRESULT controlProcedure(Window& control, UINT message, WPARAM wordParam, LPARAM
 void controlFocusChanged(Window& control, bool gained) {
     switch (control.kind) {
     case WindowKind::Edit: notifyParent(control, gained ? EN_SETFOCUS : EN_KILLFOCUS); break;
-    case WindowKind::ListBox: notifyParent(control, gained ? LBN_SETFOCUS : LBN_KILLFOCUS); break;
-    case WindowKind::ComboBox:  // leaving rolls the list up first, cancelling any choice in it
-        if (!gained) notifyParent(control, CBN_SELENDCANCEL);
+    case WindowKind::ListBox:
+        if (!gained) listFocusLost(control);
+        notifyParent(control, gained ? LBN_SETFOCUS : LBN_KILLFOCUS);
+        break;
+    case WindowKind::ComboBox:
+        if (!gained) comboFocusLost(control);
         notifyParent(control, gained ? CBN_SETFOCUS : CBN_KILLFOCUS);
         break;
     case WindowKind::Button:

@@ -19,8 +19,16 @@ LRESULT comboBoxProcedure(Window& combo, UINT message, WPARAM wordParam, LPARAM 
 
 // WM_SETFOCUS / WM_KILLFOCUS: EN_, LBN_ and CBN_ focus codes always, BN_ ones only with BS_NOTIFY.
 void controlFocusChanged(Window& control, bool gained);
-// A button losing the focus while pressed lets the mouse go.
+// A button losing the focus while pressed lets the mouse go; so does a list box, reporting its
+// selection; a combo box rolls its list up, cancelling.
 void buttonFocusLost(Window& button);
+void listFocusLost(Window& list);
+void comboFocusLost(Window& combo);
+
+// The height below a drop-down combo box that a template of `templateHeight` pixels leaves its
+// list (CB_GETDROPPEDCONTROLRECT), as Wine's USER32 measures it while the box is created, its
+// field then sized for the system font.
+int comboDroppedExtent(const Window& combo, int templateHeight);
 
 // The text a message's LPARAM points at; a null pointer is an empty text.
 std::string textOf(LPARAM text);

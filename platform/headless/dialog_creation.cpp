@@ -68,6 +68,8 @@ void addControl(Window& dialog, const uires::DialogControl& item, bool extended)
     int y = uires::dialogUnitsToPixelsY(item.y, dialog.baseUnits);
     int width = uires::dialogUnitsToPixelsX(item.width, dialog.baseUnits);
     control.rect = RECT{x, y, x + width, y + controlHeight(control, item, dialog.baseUnits)};
+    if (control.kind == WindowKind::ComboBox)
+        control.droppedExtent = comboDroppedExtent(control, uires::dialogUnitsToPixelsY(item.height, dialog.baseUnits));
     dialog.children.push_back(control.handle);
 }
 

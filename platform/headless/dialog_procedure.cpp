@@ -21,7 +21,8 @@ int defaultButtonId(const Window& dialog) {
 }
 
 // A click on the dialog itself always rolls up an open combo-box list: the focused control is asked
-// to, and when it answers 0 (it is no combo box, or its list is closed) its parent is.
+// to, and when it answers 0 (it is no combo box: on Windows, the focus may be a combo box's edit
+// field) its parent is.
 void rollUpFocusedComboBox() {
     HWND focus = focusedWindow();
     if (focus == nullptr || sendMessageTo(focus, CB_SHOWDROPDOWN, FALSE, 0) != 0) return;

@@ -8,6 +8,9 @@
 //   dialog's base-unit height; a drop-down combo box is kComboFieldExtra pixels taller than that;
 // - an edit control's text starts kEditTextInset pixels right of its left edge and ends as far
 //   left of its right edge, frame included (where the renderer draws it, inside the sunken edge).
+// - the system font, which a combo box measures its field with until the dialog's font arrives, is
+//   kSystemFontHeight pixels high, and a combo box's arrow button kScrollBarWidth pixels wide
+//   (SM_CXVSCROLL).
 #pragma once
 
 namespace headless {
@@ -18,5 +21,7 @@ constexpr int kDialogFrame = 3;
 constexpr int kCaptionHeight = 19;
 constexpr int kComboFieldExtra = 8;
 constexpr int kEditTextInset = 4;
+constexpr int kSystemFontHeight = 16;
+constexpr int kScrollBarWidth = 16;
 
 }  // namespace headless

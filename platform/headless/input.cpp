@@ -1,8 +1,9 @@
 // A person's input to the headless dialog manager: the queue of key and mouse events the driver
 // adds, and the message each becomes when the modal loop takes it, as USER32 makes them then: the
 // key state brought up to date, a key to the focused window (or, with nothing focused, to the
-// active dialog as a WM_SYS key), the mouse to the window holding the capture or the one under the
-// pointer, and a second press soon after the first, on the same window and near it, a double click.
+// active dialog as a WM_SYS key), the mouse and its wheel to the window holding the capture or the
+// one under the pointer, and a second press soon after the first, on the same window and near it,
+// a double click.
 #include <chrono>
 #include <cstdlib>
 #include <deque>
@@ -90,13 +91,25 @@ bool isTransparent(const Window& control) {
     return control.kind == WindowKind::Button && (control.style & BS_TYPEMASK) == BS_GROUPBOX;
 }
 
-// The window a press at `point` reaches, or null when it reaches none: the innermost dialog's
-// topmost visible control under it (a disabled one swallows the press), else the dialog itself.
-// Only the client areas take clicks: a frame, a border or a caption passes none on.
+// A combo box's dropped list lies over everything else, even outside its dialog.
+HWND droppedListUnder(const Window& dialog, POINT point) {
+    for (HWND child : dialog.children) {
+        const Window* control = findWindow(child);
+        if (control != nullptr && control->dropped && contains(control->droppedList, point)) return child;
+    }
+    return nullptr;
+}
+
+// The window a press at `point` reaches, or null when it reaches none: a dropped list, else the
+// innermost dialog's topmost visible control under it (a disabled one swallows the press), else
+// the dialog itself. Only the client areas take clicks: a frame, a border or a caption passes
+// none on.
 HWND windowUnder(POINT point, bool& swallowed) {
     swallowed = false;
     const Window* dialog = findWindow(innermostDialog());
-    if (dialog == nullptr || !contains(screenRect(*dialog), point)) return nullptr;
+    if (dialog == nullptr) return nullptr;
+    if (HWND list = droppedListUnder(*dialog, point)) return list;
+    if (!contains(screenRect(*dialog), point)) return nullptr;
     for (HWND child : dialog->children) {
         const Window* control = findWindow(child);
         if (control == nullptr || !isVisible(*control) || !contains(screenRect(*control), point)) continue;
@@ -153,24 +166,25 @@ UINT mouseMessageOf(const InputEvent& event, HWND target) {
     }
 }
 
-// The wheel turns at the pointer but, as USER32 sends it, to the focused window, with the
-// notches in the high word and the screen position as its point.
+// Every mouse message goes to the window holding the capture, else to the one under the pointer:
+// the wheel too, as USER32 sends it (Windows 10's default, which Wine follows), with the notches
+// in the high word and the screen position as its point; the others with their point in the
+// window's client area.
 bool mouseMessage(const InputEvent& event, MSG& message) {
     InputState& state = input();
     state.pointer = event.point;
     if (event.kind == InputKind::ButtonDown) state.leftButtonDown = true;
     if (event.kind == InputKind::ButtonUp) state.leftButtonDown = false;
-    if (event.kind == InputKind::Wheel) {
-        HWND target = focusedWindow() != nullptr ? focusedWindow() : activeDialog();
-        WPARAM notches = MAKEWPARAM(mouseKeys(), static_cast<WORD>(event.wheel * WHEEL_DELTA));
-        message = MSG{target, WM_MOUSEWHEEL, notches, pointParam(event.point), 0, event.point};
-        return target != nullptr;
-    }
     if (event.kind == InputKind::ButtonDown && captureWindow() == nullptr && !activatedBy(event.point)) return false;
     bool swallowed = false;
     HWND target = findWindow(state.capture) != nullptr ? state.capture : windowUnder(event.point, swallowed);
     const Window* window = findWindow(target);
     if (window == nullptr) return false;
+    if (event.kind == InputKind::Wheel) {
+        WPARAM notches = MAKEWPARAM(mouseKeys(), static_cast<WORD>(event.wheel * WHEEL_DELTA));
+        message = MSG{target, WM_MOUSEWHEEL, notches, pointParam(event.point), 0, event.point};
+        return true;
+    }
     RECT client = clientScreenRect(*window);
     POINT local{event.point.x - client.left, event.point.y - client.top};
     message = MSG{target, mouseMessageOf(event, target), mouseKeys(), pointParam(local), 0, event.point};

@@ -32,13 +32,17 @@ LRESULT insertItem(Window& box, WPARAM position, LPARAM text) {
     return insertItemAt(box, index, textOf(text));
 }
 
+// The selection moves with its item; the caret stays where it was unless no item is left there.
 LRESULT deleteItem(Window& box, WPARAM position) {
     if (!validItem(box, position)) return LB_ERR;
+    if (box.items.size() == 1) return resetItems(box);
     int index = static_cast<int>(position);
     box.items.erase(static_cast<size_t>(index));
     if (box.selectedItem == index) box.selectedItem = -1;
     else if (box.selectedItem > index) --box.selectedItem;
-    return static_cast<LRESULT>(box.items.size());
+    int count = static_cast<int>(box.items.size());
+    if (box.caretItem >= count) box.caretItem = count - 1;
+    return count;
 }
 
 // LB_GETTEXT copies the whole item: the caller's buffer must hold it (USER32 takes no size).
@@ -73,6 +77,7 @@ LRESULT resetItems(Window& box) {
     box.items.clear();
     box.selectedItem = -1;
     box.topItem = 0;
+    box.caretItem = 0;
     return LB_OKAY;
 }
 

@@ -38,6 +38,13 @@ struct Window {
     int selectedItem = -1;
     int topItem = 0;
     bool mouseCaptured = false;
+    int caretItem = 0;          // the item with the focus rectangle, which the keys move
+    bool dropped = false;       // combo boxes: the list is down
+    int droppedIndex = -1;      // the selection as the list dropped, restored by a click outside it
+    int droppedExtent = 0;      // the height the template gives the list below the closed box
+    RECT droppedList{};         // the list's frame in screen pixels, kept after it rolls up
+    bool trackingPress = false;  // the press that dropped the list is still down
+    bool keepDropped = false;   // a key moved the selection in the dropped list: it stays down
 
     DLGPROC procedure = nullptr;  // dialogs
     bool ended = false;

@@ -9,6 +9,7 @@
 #define IDD_EXTENDED 1006
 #define IDD_BORDERED 1007
 #define IDD_KEYS 1008
+#define IDD_COMBO_KEYS 1009
 #define IDD_NOT_THERE 1099
 
 #define IDC_TEXT 201
@@ -31,6 +32,8 @@
 
 #define IDC_SORTED_COMBO 501
 #define IDC_PLAIN_COMBO 502
+#define IDC_LIST_COMBO 503
+#define IDC_EDIT_COMBO 504
 
 #define IDC_GROUP -1
 

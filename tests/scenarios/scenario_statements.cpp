@@ -211,12 +211,15 @@ Outcome chars(Words& words, StatementContext&) {
     return Outcome::Posted;
 }
 
-// A point on a window: its frame's top-left corner moved by X Y pixels, else its middle.
+// A point on a window: its frame's top-left corner moved by X Y pixels (a negative one counts
+// from the right or bottom edge), else its middle.
 POINT pointOn(Words& words, size_t i, HWND dialog) {
     HWND window = windowNamed(words, i, dialog);
     if (words.size() < i + 3) return DialogDriver::centreOf(window);
     RECT frame = DialogDriver::windowRect(window);
-    return POINT{frame.left + static_cast<LONG>(words.value(i + 1)), frame.top + static_cast<LONG>(words.value(i + 2))};
+    LONG x = static_cast<LONG>(words.value(i + 1));
+    LONG y = static_cast<LONG>(words.value(i + 2));
+    return POINT{x < 0 ? frame.right + x : frame.left + x, y < 0 ? frame.bottom + y : frame.top + y};
 }
 
 // mouse-down | mouse-up | mouse-move | click-at | double-click-at WINDOW [X Y]
@@ -262,6 +265,32 @@ void expectSame(Words& words, const std::string& what, const std::string& actual
     if (actual != expected) words.fail(what + " is " + actual + ", not " + expected);
 }
 
+
+// A screen rectangle moved into the dialog's client area, where scenarios measure.
+RECT inDialog(RECT screen, HWND dialog) {
+    RECT client = DialogDriver::clientRect(dialog);
+    return RECT{screen.left - client.left, screen.top - client.top, screen.right - client.left,
+                screen.bottom - client.top};
+}
+
+// expect rect WINDOW L T R B / expect dropped-rect COMBO L T R B: a window's frame, or what a combo
+// box answers to CB_GETDROPPEDCONTROLRECT, in the dialog's client area; * leaves a side open.
+void expectRect(Words& words, HWND dialog) {
+    HWND window = windowNamed(words, 2, dialog);
+    RECT screen = DialogDriver::windowRect(window);
+    if (words.text(1) == "dropped-rect")
+        DialogHost::sendMessage(window, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&screen));
+    RECT rect = inDialog(screen, dialog);
+    const LONG sides[] = {rect.left, rect.top, rect.right, rect.bottom};
+    std::string actual, expected;
+    for (size_t side = 0; side < 4; ++side) {
+        bool open = words.text(3 + side) == "*";
+        actual += (open ? std::string("*") : std::to_string(sides[side])) + " ";
+        expected += (open ? std::string("*") : std::to_string(words.value(3 + side))) + " ";
+    }
+    expectSame(words, "the rectangle", actual, expected);
+}
+
 // expect style WINDOW has FLAG... / lacks FLAG...: a button's type (BS_...) is compared whole.
 void expectStyle(Words& words, DWORD style) {
     bool has = words.text(3) == "has";
@@ -304,10 +333,12 @@ Outcome expect(Words& words, StatementContext& context) {
                                 reinterpret_cast<WPARAM>(&low), reinterpret_cast<LPARAM>(&high));
         expectSame(words, "the selection", std::to_string(low) + " " + std::to_string(high),
                    std::to_string(words.value(3)) + " " + std::to_string(words.value(4)));
+    } else if (what == "rect" || what == "dropped-rect") {
+        expectRect(words, context.dialog);
     } else if (what == "missing") {
         if (dialog.hasControl(idOf(words, 2))) words.fail("the dialog has a control " + words.text(2));
     } else {
-        words.fail("expect what? (focus, text, int, checked, unchecked, selection, sel, items, style, missing)");
+        words.fail("expect what? (focus, text, int, checked, unchecked, selection, sel, items, style, rect, dropped-rect, missing)");
     }
     return checked(words);
 }

@@ -1,0 +1,203 @@
+// A combo box's list: where it drops, how it rolls up, and the keys and characters that work it.
+#include "platform/headless/combo_box_list.h"
+
+#include <algorithm>
+
+#include "platform/headless/controls.h"
+#include "platform/headless/headless_metrics.h"
+#include "platform/headless/list_order.h"
+#include "platform/headless/manager.h"
+#include "platform/headless/text_field.h"
+
+namespace headless {
+
+namespace {
+
+constexpr int kListFrame = 2;       // the dropped list's border, top and bottom together
+constexpr LPARAM kAltDown = 1 << 29;  // a system key's lParam: Alt is held
+
+// Without CBS_NOINTEGRALHEIGHT the list shows whole items only: its client area drops what a
+// partly shown item would take.
+int integralFrameHeight(int frame, int itemHeight) {
+    int client = frame - kListFrame;
+    if (itemHeight > 0 && client > itemHeight && client % itemHeight != 0) frame -= client % itemHeight;
+    return frame;
+}
+
+// The template's extent, or less when the items take less.
+int droppedFrameHeight(const Window& combo) {
+    int needed = static_cast<int>(combo.items.size()) * listItemHeight(combo);
+    int frame = combo.droppedExtent;
+    if (needed > 0 && needed < frame - kListFrame) frame = needed + kListFrame;
+    return integralFrameHeight(frame, listItemHeight(combo));
+}
+
+// Below the box, as wide as it; above it when it would leave the screen.
+RECT placeList(const Window& combo) {
+    RECT box = screenRect(combo);
+    int height = droppedFrameHeight(combo);
+    RECT list{box.left, box.bottom, box.right, box.bottom + height};
+    if (list.bottom > kDesktopHeight) {
+        list.top = std::max<LONG>(box.top - height, 0);
+        list.bottom = std::min<LONG>(list.top + height, kDesktopHeight);
+    }
+    return list;
+}
+
+// The keys a drop-down combo box's field passes to its list.
+bool isListKey(WPARAM key) { return key == VK_UP || key == VK_DOWN || key == VK_PRIOR || key == VK_NEXT; }
+
+void flip(Window& combo) {
+    if (combo.dropped) rollUp(combo, false);
+    else dropDown(combo);
+}
+
+LRESULT listKey(Window& combo, WPARAM key) {
+    ListView view = comboListView(combo);
+    if (!moveCaretByKey(view, key)) return 0;
+    followSelection(combo);
+    if (combo.dropped) combo.keepDropped = true;
+    if (!combo.items.empty()) reportListSelection(combo);
+    return 0;
+}
+
+LRESULT fieldKey(Window& combo, WPARAM key) {
+    if (fieldKeyDown(combo, key) == KeyResult::Changed) reportFieldEdited(combo);
+    return 0;
+}
+
+}  // namespace
+
+bool hasEditField(const Window& combo) { return (combo.style & 0x3) != CBS_DROPDOWNLIST; }
+
+// Until it first drops, the list has the height the template gave it.
+ListView comboListView(Window& combo) {
+    int frame = combo.droppedList.bottom - combo.droppedList.top;
+    if (frame == 0) frame = integralFrameHeight(combo.droppedExtent, listItemHeight(combo));
+    return ListView{combo, std::max(0, frame - kListFrame), listItemHeight(combo)};
+}
+
+int comboDroppedExtent(const Window& combo, int templateHeight) {
+    DWORD kind = combo.style & 0x3;
+    if (kind == CBS_SIMPLE || kind == 0) return 0;
+    int fieldBottom = kComboEdge + kSystemFontHeight + kComboTextPadding - (hasEditField(combo) ? 1 : 0);
+    return std::max(0, templateHeight - fieldBottom - kComboEdge);
+}
+
+void showItemInField(Window& combo, int index) {
+    combo.text = index >= 0 && index < static_cast<int>(combo.items.size()) ? combo.items[index].text : std::string();
+    combo.selectionStart = 0;
+    combo.selectionEnd = combo.text.size();
+}
+
+void followSelection(Window& combo) {
+    if (!hasEditField(combo)) showItemInField(combo, combo.selectedItem);
+}
+
+int selectFromField(Window& combo, bool select) {
+    int found = combo.text.empty() ? -1 : findListText(combo.items, -1, combo.text, false);
+    int shown = std::max(found, 0);
+    ListView view = comboListView(combo);
+    int selected = select ? found : -1;
+    setCaretItem(view, selected, true);
+    combo.selectedItem = selected;
+    if (selected == -1) setCaretItem(view, shown, true);
+    setTopItem(view, shown);
+    return found;
+}
+
+// A drop-down combo box's field shows the item its text begins; a drop-down list box scrolls its
+// selection to the top. The list then holds the mouse.
+void dropDown(Window& combo) {
+    HWND handle = combo.handle;
+    notifyParent(combo, CBN_DROPDOWN);
+    Window* box = findWindow(handle);
+    if (box == nullptr) return;
+    box->dropped = true;
+    box->droppedList = placeList(*box);
+    if (hasEditField(*box)) {
+        box->droppedIndex = selectFromField(*box, true);
+        if (!box->trackingPress && box->droppedIndex >= 0) showItemInField(*box, box->droppedIndex);
+    } else {
+        box->droppedIndex = box->selectedItem;
+        ListView view = comboListView(*box);
+        setTopItem(view, std::max(box->droppedIndex, 0));
+    }
+    setCapture(handle);
+}
+
+void rollUp(Window& combo, bool chosen) {
+    HWND handle = combo.handle;
+    notifyParent(combo, chosen ? CBN_SELENDOK : CBN_SELENDCANCEL);
+    Window* box = findWindow(handle);
+    if (box == nullptr || !box->dropped) return;
+    box->dropped = false;
+    box->mouseCaptured = false;
+    if (captureWindow() == handle && !box->trackingPress) releaseCapture();
+    notifyParent(*box, CBN_CLOSEUP);
+}
+
+// What the list's LBN_SELCHANGE does in the box: the list rolls up, choosing, unless a key moved
+// the selection in the dropped list; CBN_SELCHANGE; then the field shows the item, so that the
+// procedure still reads the old text while it hears of the change, as on Windows.
+void reportListSelection(Window& combo) {
+    HWND handle = combo.handle;
+    if (combo.keepDropped) combo.keepDropped = false;
+    else rollUp(combo, true);
+    Window* box = findWindow(handle);
+    if (box == nullptr) return;
+    notifyParent(*box, CBN_SELCHANGE);
+    box = findWindow(handle);
+    if (box != nullptr && hasEditField(*box)) showItemInField(*box, box->selectedItem);
+}
+
+void reportFieldEdited(Window& combo) {
+    HWND handle = combo.handle;
+    notifyParent(combo, CBN_EDITUPDATE);
+    Window* box = findWindow(handle);
+    if (box == nullptr) return;
+    selectFromField(*box, box->dropped);
+    notifyParent(*box, CBN_EDITCHANGE);
+}
+
+// Whatever press is under way ends with the focus: the mouse goes free.
+void comboFocusLost(Window& combo) {
+    HWND handle = combo.handle;
+    combo.trackingPress = false;
+    rollUp(combo, false);
+    if (findWindow(handle) != nullptr && captureWindow() == handle) releaseCapture();
+}
+
+// Enter and Escape choose or cancel in the dropped list, F4 drops or rolls it up; a drop-down
+// list box's list takes the other keys, a drop-down combo box's field all but the list's.
+LRESULT comboKeyDown(Window& combo, WPARAM key) {
+    if ((key == VK_RETURN || key == VK_ESCAPE) && combo.dropped) {
+        rollUp(combo, key == VK_RETURN);
+        return TRUE;
+    }
+    if (key == VK_F4) {
+        flip(combo);
+        return TRUE;
+    }
+    return hasEditField(combo) && !isListKey(key) ? fieldKey(combo, key) : listKey(combo, key);
+}
+
+LRESULT comboSystemKeyDown(Window& combo, WPARAM key, LPARAM flags) {
+    if ((flags & kAltDown) && (key == VK_UP || key == VK_DOWN)) flip(combo);
+    return 0;
+}
+
+// Typed into the field, or in a drop-down list box the first-letter search, which chooses.
+LRESULT comboCharacter(Window& combo, WPARAM character) {
+    if (hasEditField(combo)) {
+        if (typeCharacter(combo, static_cast<unsigned char>(character)) == KeyResult::Changed) reportFieldEdited(combo);
+        return 0;
+    }
+    ListView view = comboListView(combo);
+    if (!moveCaretToLetter(view, static_cast<unsigned char>(character))) return 0;
+    followSelection(combo);
+    if (!combo.items.empty()) reportListSelection(combo);
+    return 0;
+}
+
+}  // namespace headless
