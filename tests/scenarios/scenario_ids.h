@@ -10,11 +10,14 @@
 #define IDD_BORDERED 1007
 #define IDD_KEYS 1008
 #define IDD_COMBO_KEYS 1009
+#define IDD_FIELDS 1010
 #define IDD_NOT_THERE 1099
 
 #define IDC_TEXT 201
 #define IDC_NUMBER 202
 #define IDC_LABEL 203
+#define IDC_READ_ONLY 204
+#define IDC_RIGHT_ALIGNED 205
 
 #define IDC_CHECK_A 301
 #define IDC_CHECK_B 302
@@ -37,6 +40,3 @@
 
 #define IDC_GROUP -1
 
-#define IDD_FIELDS 1009
-#define IDC_READ_ONLY 204
-#define IDC_RIGHT_ALIGNED 205
