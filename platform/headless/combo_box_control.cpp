@@ -65,12 +65,12 @@ LRESULT droppedControlRect(const Window& combo, LPARAM out) {
     return CB_OKAY;
 }
 
-// A drop-down list box is asked for its code; the other kinds keep the focus in their edit
-// field, which is asked instead and can also take a selection. While the list is down, Enter and
-// Escape are theirs, not the dialog's.
+// A combo box wants the arrows and characters; while its list is down, Enter and Escape are
+// its own, not the dialog's. (A drop-down combo box's field, which has the focus on Windows, could
+// take a selection too, but the dialog never asks it: it gives the box the focus, and the box
+// selects its field's text itself.)
 LRESULT comboDialogCode(const Window& combo, LPARAM message) {
     LRESULT code = DLGC_WANTARROWS | DLGC_WANTCHARS;
-    if (hasEditField(combo)) code |= DLGC_HASSETSEL;
     const MSG* key = reinterpret_cast<const MSG*>(message);
     if (combo.dropped && key != nullptr && key->message == WM_KEYDOWN &&
         (key->wParam == VK_RETURN || key->wParam == VK_ESCAPE))
@@ -100,7 +100,8 @@ LRESULT comboInput(Window& combo, UINT message, WPARAM wordParam, LPARAM longPar
     case WM_CHAR: return comboCharacter(combo, wordParam);
     case WM_MOUSEWHEEL: return comboWheel(combo, wordParam, longParam);
     case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK: return comboButtonDown(combo, longParam);  // the box and its list are one window here
+    case WM_LBUTTONDBLCLK:  // the box, its field and its list are one window here
+        return comboButtonDown(combo, wordParam, longParam, message == WM_LBUTTONDBLCLK);
     case WM_LBUTTONUP: return comboButtonUp(combo, longParam);
     case WM_MOUSEMOVE: return comboMouseMove(combo, longParam);
     default: return 0;

@@ -84,10 +84,12 @@ int comboDroppedExtent(const Window& combo, int templateHeight) {
     return std::max(0, templateHeight - fieldBottom - kComboEdge);
 }
 
+// The field shows the item with its text selected while the box has the focus, and with the caret
+// at its start otherwise, as setting its text leaves it.
 void showItemInField(Window& combo, int index) {
     combo.text = index >= 0 && index < static_cast<int>(combo.items.size()) ? combo.items[index].text : std::string();
     combo.selectionStart = 0;
-    combo.selectionEnd = combo.text.size();
+    combo.selectionEnd = focusedWindow() == combo.handle ? combo.text.size() : 0;
 }
 
 void followSelection(Window& combo) {
@@ -160,12 +162,23 @@ void reportFieldEdited(Window& combo) {
     notifyParent(*box, CBN_EDITCHANGE);
 }
 
+// Windows selects a drop-down combo box's whole text each time the box takes the focus and takes
+// the selection away each time it loses it. (Wine selects the text only the first time and leaves
+// the selection when the focus goes: its own tests mark both as differences from Windows.)
+void comboFocusGained(Window& combo) {
+    if (hasEditField(combo)) setSelection(combo, 0, -1);
+}
+
 // Whatever press is under way ends with the focus: the mouse goes free.
 void comboFocusLost(Window& combo) {
     HWND handle = combo.handle;
     combo.trackingPress = false;
+    combo.draggingInField = false;
     rollUp(combo, false);
-    if (findWindow(handle) != nullptr && captureWindow() == handle) releaseCapture();
+    Window* box = findWindow(handle);
+    if (box == nullptr) return;
+    if (hasEditField(*box)) setSelection(*box, 0, 0);
+    if (captureWindow() == handle) releaseCapture();
 }
 
 // Enter and Escape choose or cancel in the dropped list, F4 drops or rolls it up; a drop-down

@@ -36,7 +36,7 @@ LRESULT comboKeyDown(Window& combo, WPARAM key);
 LRESULT comboSystemKeyDown(Window& combo, WPARAM key, LPARAM flags);
 LRESULT comboCharacter(Window& combo, WPARAM character);
 LRESULT comboWheel(Window& combo, WPARAM wordParam, LPARAM screenPoint);
-LRESULT comboButtonDown(Window& combo, LPARAM point);
+LRESULT comboButtonDown(Window& combo, WPARAM keys, LPARAM point, bool twice);
 LRESULT comboButtonUp(Window& combo, LPARAM point);
 LRESULT comboMouseMove(Window& combo, LPARAM point);
 

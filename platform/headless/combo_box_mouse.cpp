@@ -3,6 +3,7 @@
 // anywhere else rolls the list up, cancelling, and reaches nothing else.
 #include "platform/headless/combo_box_list.h"
 #include "platform/headless/controls.h"
+#include "platform/headless/field_mouse.h"
 #include "platform/headless/headless_metrics.h"
 #include "platform/headless/manager.h"
 
@@ -33,6 +34,20 @@ bool onButton(const Window& combo, LPARAM point) {
     RECT button{client.right - kComboEdge - kScrollBarWidth, kComboEdge, client.right - kComboEdge,
                 client.bottom - kComboEdge};
     return contains(button, POINT{GET_X_LPARAM(point), GET_Y_LPARAM(point)});
+}
+
+// A drop-down combo box's field: left of the arrow button, inside the box's edge.
+FieldArea fieldArea(const Window& combo) {
+    RECT client = clientRect(combo);
+    return FieldArea{kComboEdge + 1, client.right - kComboEdge - kScrollBarWidth - 1};
+}
+
+// A press on the field is the field's own, as on an edit control.
+LRESULT pressInField(Window& combo, WPARAM keys, LPARAM point, bool twice) {
+    combo.draggingInField = true;
+    if (twice) fieldDoubleClicked(combo);
+    else fieldPressed(combo, keys, GET_X_LPARAM(point), fieldArea(combo));
+    return TRUE;
 }
 
 // The selection as it was when the list dropped, and the list rolled up, cancelling.
@@ -78,16 +93,16 @@ LRESULT endDroppingPress(Window& combo) {
 
 }  // namespace
 
-// A press on a closed box takes the focus first; on a drop-down combo box's field it does
-// nothing more.
-LRESULT comboButtonDown(Window& combo, LPARAM point) {
+// A press on a closed box takes the focus first; on a drop-down combo box's field it then places
+// the caret as in an edit control.
+LRESULT comboButtonDown(Window& combo, WPARAM keys, LPARAM point, bool twice) {
     if (!combo.enabled) return TRUE;
     HWND handle = combo.handle;
     if (focusedWindow() != handle) moveFocus(handle);
     Window* box = findWindow(handle);
     if (box == nullptr || focusedWindow() != handle) return TRUE;
     if (box->dropped) return pressWhileDropped(*box, screenPointOf(*box, point));
-    if (hasEditField(*box) && !onButton(*box, point)) return TRUE;
+    if (hasEditField(*box) && !onButton(*box, point)) return pressInField(*box, keys, point, twice);
     box->trackingPress = true;
     setCapture(handle);
     dropDown(*box);
@@ -97,6 +112,11 @@ LRESULT comboButtonDown(Window& combo, LPARAM point) {
 // A release after a press in the list chooses what is selected then: outside the list, the
 // selection it dropped with.
 LRESULT comboButtonUp(Window& combo, LPARAM point) {
+    if (combo.draggingInField) {
+        combo.draggingInField = false;
+        fieldReleased(combo);
+        return TRUE;
+    }
     if (combo.trackingPress) return endDroppingPress(combo);
     if (!combo.dropped) return TRUE;
     if (!contains(listClient(combo), screenPointOf(combo, point))) {
@@ -113,6 +133,10 @@ LRESULT comboButtonUp(Window& combo, LPARAM point) {
 // Over the dropped list the selection follows the mouse, pressed or not; the press that dropped
 // the list becomes a press in it once the mouse gets there.
 LRESULT comboMouseMove(Window& combo, LPARAM point) {
+    if (combo.draggingInField) {
+        fieldDragged(combo, GET_X_LPARAM(point), fieldArea(combo));
+        return TRUE;
+    }
     POINT screen = screenPointOf(combo, point);
     bool inList = combo.dropped && contains(listClient(combo), screen);
     if (combo.trackingPress) {

@@ -60,7 +60,8 @@ void controlFocusChanged(Window& control, bool gained) {
         notifyParent(control, gained ? LBN_SETFOCUS : LBN_KILLFOCUS);
         break;
     case WindowKind::ComboBox:
-        if (!gained) comboFocusLost(control);
+        if (gained) comboFocusGained(control);
+        else comboFocusLost(control);
         notifyParent(control, gained ? CBN_SETFOCUS : CBN_KILLFOCUS);
         break;
     case WindowKind::Button:

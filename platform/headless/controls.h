@@ -23,6 +23,7 @@ void controlFocusChanged(Window& control, bool gained);
 // selection; a combo box rolls its list up, cancelling.
 void buttonFocusLost(Window& button);
 void listFocusLost(Window& list);
+void comboFocusGained(Window& combo);
 void comboFocusLost(Window& combo);
 
 // The height below a drop-down combo box that a template of `templateHeight` pixels leaves its

@@ -45,6 +45,7 @@ struct Window {
     RECT droppedList{};         // the list's frame in screen pixels, kept after it rolls up
     bool trackingPress = false;  // the press that dropped the list is still down
     bool keepDropped = false;   // a key moved the selection in the dropped list: it stays down
+    bool draggingInField = false;  // a press in a drop-down combo box's field is selecting text
 
     DLGPROC procedure = nullptr;  // dialogs
     bool ended = false;

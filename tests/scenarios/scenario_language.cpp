@@ -45,9 +45,9 @@ bool tokenize(const std::string& text, std::vector<Token>& tokens, std::string& 
 
 // "a; b; c" as statements.
 std::vector<Statement> splitActions(const std::vector<Token>& tokens, int line) {
-    std::vector<Statement> actions(1, Statement{{}, line});
+    std::vector<Statement> actions(1, Statement{{}, line, {}});
     for (const Token& token : tokens) {
-        if (!token.quoted && token.text == ";") actions.push_back(Statement{{}, line});
+        if (!token.quoted && token.text == ";") actions.push_back(Statement{{}, line, {}});
         else actions.back().words.push_back(token);
     }
     if (actions.back().words.empty()) actions.pop_back();
@@ -140,7 +140,7 @@ private:
             section().settings.push_back(setting);
             return true;
         }
-        section().steps.push_back(Statement{words, line});
+        section().steps.push_back(Statement{words, line, {}});
         return true;
     }
 
@@ -150,13 +150,26 @@ private:
             section().atInit.insert(section().atInit.end(), more.begin(), more.end());
             return true;
         }
+        if (words.size() == 2 && words[0].text == "on" && words[1].text == "wine") return readWineStep(actions, line, error);
         if ((words.size() == 3 || words.size() == 4) && words[0].text == "on" && words[1].text == "command") {
             section().rules.push_back(CommandRule{words[2].text, words.size() == 4 ? words[3].text : "",
                                                   splitActions(actions, line)});
             return true;
         }
-        error = "a rule is \"at init: ACTIONS\" or \"on command CONTROL [CODE]: ACTIONS\"";
+        error = "a rule is \"at init: ACTIONS\", \"on command CONTROL [CODE]: ACTIONS\" or \"on wine: STEP\"";
         return false;
+    }
+
+    // "on wine: STEP" takes the place of the step before it under Wine, where Wine is known to
+    // differ from Windows.
+    bool readWineStep(const std::vector<Token>& actions, int line, std::string& error) {
+        std::vector<Statement> step = splitActions(actions, line);
+        if (section().steps.empty() || step.size() != 1 || step[0].words.empty()) {
+            error = "\"on wine:\" takes one step, in place of a step before it";
+            return false;
+        }
+        section().steps.back().onWine = step;
+        return true;
     }
 
     std::string file_;

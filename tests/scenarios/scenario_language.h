@@ -18,6 +18,7 @@ struct Token {
 struct Statement {
     std::vector<Token> words;
     int line = 0;
+    std::vector<Statement> onWine;  // the step Wine takes instead, where it differs from Windows
 };
 
 // A procedure rule: when a command from control `control` (and notification `code`, unless it is

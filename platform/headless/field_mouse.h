@@ -1,0 +1,25 @@
+// The mouse in a text field, an edit control's or a drop-down combo box's: a press puts the caret
+// where it lands and captures the mouse, a drag carries the selection's end, a double click selects
+// the word (Wine's user32 edit.c was the reference).
+#pragma once
+
+#include "platform/headless/window_table.h"
+
+namespace headless {
+
+// Where the field lays its text out, in client pixels: from `left` to `right`.
+struct FieldArea {
+    int left = 0;
+    int right = 0;
+};
+
+// A press (Shift extends the selection to it); the field takes the focus last, without the
+// whole-text selection the dialog's keys give it.
+void fieldPressed(Window& field, WPARAM keys, int x, FieldArea area);
+// The second press of a double click selects the word at the caret; the drag goes on from there.
+void fieldDoubleClicked(Window& field);
+// While the field holds the capture, the pointer drags the selection's end along.
+void fieldDragged(Window& field, int x, FieldArea area);
+void fieldReleased(Window& field);
+
+}  // namespace headless
