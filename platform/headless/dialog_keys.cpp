@@ -128,6 +128,16 @@ LRESULT dialogCode(HWND window, const MSG* message) {
     return sendMessageTo(window, WM_GETDLGCODE, key, reinterpret_cast<LPARAM>(message));
 }
 
+void systemCharacter(HWND dialog, const MSG& message) {
+    bool altDown = (static_cast<DWORD>(message.lParam) & (1u << 29)) != 0;
+    WPARAM character = message.wParam;
+    if (!altDown || character == 0 || character == '\t' || character == 0x1B || character == ' ') return;
+    const Window* window = findWindow(dialog);
+    if (window == nullptr || !(window->style & WS_SYSMENU)) return;
+    sendMessageTo(dialog, WM_ENTERMENULOOP, FALSE, 0);
+    sendMessageTo(dialog, WM_EXITMENULOOP, FALSE, 0);
+}
+
 bool isDialogMessage(HWND dialog, const MSG& message) {
     if (message.hwnd != dialog && !isChildOf(message.hwnd, dialog)) return false;
     switch (message.message) {

@@ -20,7 +20,7 @@ int defaultButtonId(const Window& dialog) {
     return 0;
 }
 
-// A click on the dialog itself always rolls up an open combo-box list: the focused control is asked
+// A click on the dialog itself, or a menu entered, always rolls up an open combo-box list: the focused control is asked
 // to, and when it answers 0 (it is no combo box: on Windows, the focus may be a combo box's edit
 // field) its parent is.
 void rollUpFocusedComboBox() {
@@ -51,7 +51,8 @@ LRESULT defaultDialogMessage(Window& dialog, UINT message, WPARAM wordParam, LPA
         return TRUE;
     case WM_SETFOCUS: restoreDialogFocus(dialog.handle); return 0;
     case WM_NEXTDLGCTL: nextDialogControl(dialog, wordParam, longParam); return 0;
-    case WM_LBUTTONDOWN: rollUpFocusedComboBox(); return 0;
+    case WM_LBUTTONDOWN:
+    case WM_ENTERMENULOOP: rollUpFocusedComboBox(); return 0;
     default: return 0;
     }
 }

@@ -92,6 +92,10 @@ void releaseCapture();
 // IsDialogMessage's own handling of a message for `dialog`: true when it took the message (Tab,
 // arrows, Enter, Escape, a mnemonic), which is then neither translated nor dispatched.
 bool isDialogMessage(HWND dialog, const MSG& message);
+// What DefWindowProc does with Alt and a character no control took (WM_SYSCHAR): the keyboard
+// menu looks for it in the dialog's system menu, which has no such mnemonics, and gives up at
+// once; entering and leaving it rolls an open combo-box list up, as entering any menu does.
+void systemCharacter(HWND dialog, const MSG& message);
 // WM_GETDLGCODE of a window, for a key message (or none); 0 for null.
 LRESULT dialogCode(HWND window, const MSG* message);
 

@@ -90,6 +90,7 @@ void handleMessage(HWND dialog, const MSG& message) {
     if (isDialogMessage(dialog, message)) return;
     translateKey(message);
     sendMessageTo(message.hwnd, message.message, message.wParam, message.lParam);
+    if (message.message == WM_SYSCHAR) systemCharacter(dialog, message);
 }
 
 void runMessageLoop(HWND dialog) {

@@ -68,18 +68,41 @@ const std::vector<std::string> kKeys = {
 
 std::string quoted(const std::string& text) { return "\"" + text + "\""; }
 
+bool isField(const Stage& stage, const std::string& control) {
+    return std::find(stage.fields.begin(), stage.fields.end(), control) != stage.fields.end();
+}
+
 // A point inside a control: its corner, its middle, or a row near its top (a list's first items).
 // A text field is clicked at its corner or middle only: where a click inside a text lands depends
 // on the font, and Wine's stand-in for "MS Sans Serif" is wider than the one Windows has.
 std::string somewhereOn(Random& random, const Stage& stage, const std::string& control) {
-    if (std::find(stage.fields.begin(), stage.fields.end(), control) != stage.fields.end())
-        return random.below(2) ? control + " 3 3" : control;
+    if (isField(stage, control)) return random.below(2) ? control + " 3 3" : control;
     switch (random.below(4)) {
     case 0: return control + " 3 3";
     case 1: return control + " 8 " + std::to_string(3 + 13 * random.below(4));
     default: return control;
     }
 }
+
+// A press, a move and a release. A drag that starts in a text field ends at one of its own ends:
+// across other controls it would stop inside the text, where fonts decide.
+std::string randomDrag(Random& random, const Stage& stage) {
+    const std::string& from = random.pick(stage.controls);
+    auto target = [&]() {
+        if (isField(stage, from)) return from + (random.below(2) ? " 3 3" : " -3 3");
+        return somewhereOn(random, stage, random.pick(stage.controls));
+    };
+    std::string over = target();
+    std::string released = target();
+    return "mouse-down " + from + "\n  snapshot\n  mouse-move " + over + "\n  snapshot\n  mouse-up " + released;
+}
+
+// Where the pointer rests between actions: at the dialog's far corner, where no list drops. A
+// list dropped by a key under a pointer that stays still follows it under Wine or not, as the X
+// server's timing has it.
+const char kRest[] = "mouse-move DIALOG -3 -3";
+
+std::string withPointerAtRest(const std::string& action) { return action + "\n  " + kRest; }
 
 std::string randomStep(Random& random, const Stage& stage) {
     int roll = random.below(100);
@@ -89,15 +112,11 @@ std::string randomStep(Random& random, const Stage& stage) {
         static const std::string kTyped = "abkmz 07";
         return "chars " + quoted(std::string(1, kTyped[static_cast<size_t>(random.below(static_cast<int>(kTyped.size())))]));
     }
-    if (roll < 80) return "click-at " + somewhereOn(random, stage, random.pick(stage.controls));
-    if (roll < 86) return "double-click-at " + somewhereOn(random, stage, random.pick(stage.controls));
-    if (roll < 93) {
-        const std::string& from = random.pick(stage.controls);
-        return "mouse-down " + from + "\n  snapshot\n  mouse-move " + somewhereOn(random, stage, random.pick(stage.controls)) +
-               "\n  snapshot\n  mouse-up " + somewhereOn(random, stage, random.pick(stage.controls));
-    }
+    if (roll < 80) return withPointerAtRest("click-at " + somewhereOn(random, stage, random.pick(stage.controls)));
+    if (roll < 86) return withPointerAtRest("double-click-at " + somewhereOn(random, stage, random.pick(stage.controls)));
+    if (roll < 93) return withPointerAtRest(randomDrag(random, stage));
     if (!stage.lists.empty()) {
-        return "mouse-move " + random.pick(stage.lists) + "\n  wheel " + (random.below(2) ? "1" : "-1");
+        return withPointerAtRest("mouse-move " + random.pick(stage.lists) + "\n  wheel " + (random.below(2) ? "1" : "-1"));
     }
     return "close-box";
 }
@@ -109,7 +128,7 @@ std::string randomScenario(uint64_t seed, int steps) {
     const Stage& stage = random.pick(stages());
     std::string text = "scenario sequence " + std::to_string(seed) + "\n  dialog " + stage.name + "\n  keep-ok-cancel\n";
     for (const std::string& action : stage.atInit) text += "  at init: " + action + "\n";
-    text += "  snapshot\n";
+    text += std::string("  ") + kRest + "\n  snapshot\n";
     for (int i = 0; i < steps; ++i) text += "  " + randomStep(random, stage) + "\n  snapshot\n";
     return text;
 }
