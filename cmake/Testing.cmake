@@ -22,7 +22,17 @@ function(uiresource_add_test name)
     target_link_libraries(${name} PRIVATE user32 gdi32)
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES TIMEOUT 900)
+    uiresource_take_desktop(${name})
   else()
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)
+  endif()
+endfunction()
+
+# Under Wine the tests work one desktop with real input (keys and the pointer are the desktop's,
+# not a program's): run two at once and each gets the other's keystrokes. Each Windows test that
+# runs a program takes the desktop for itself, whatever ctest's -j says.
+function(uiresource_take_desktop)
+  if(WIN32)
+    set_tests_properties(${ARGN} PROPERTIES RESOURCE_LOCK wine_desktop)
   endif()
 endfunction()

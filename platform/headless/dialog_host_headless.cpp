@@ -2,36 +2,13 @@
 // bad input: null and unknown handles, ids no control has, null buffers.
 #include "platform/dialog_host.h"
 
-#include <cctype>
-#include <climits>
 #include <string>
 
 #include "platform/dialog_driver.h"
+#include "platform/dialog_integer.h"
 #include "platform/headless/manager.h"
 
 namespace headless {
-
-namespace {
-
-// GetDlgItemInt's reading, signed: leading white space, a sign, then digits up to the first other
-// character; no digit at all, or a value outside the 32-bit range, reads as 0.
-int parseDialogInteger(const std::string& text) {
-    size_t at = 0;
-    while (at < text.size() && std::isspace(static_cast<unsigned char>(text[at]))) ++at;
-    bool negative = at < text.size() && text[at] == '-';
-    if (at < text.size() && (text[at] == '-' || text[at] == '+')) ++at;
-    long long value = 0;
-    size_t digits = 0;
-    for (; at < text.size() && std::isdigit(static_cast<unsigned char>(text[at])); ++at, ++digits) {
-        value = value * 10 + (text[at] - '0');
-        if (value > static_cast<long long>(INT_MAX) + 1) return 0;
-    }
-    if (digits == 0) return 0;
-    if (negative) value = -value;
-    return value < INT_MIN || value > INT_MAX ? 0 : static_cast<int>(value);
-}
-
-}  // namespace
 
 std::vector<DialogDriver::ShellRequest>& shellRequestLog() {
     static std::vector<DialogDriver::ShellRequest> requests;
@@ -73,7 +50,7 @@ UINT getDlgItemText(HWND dialog, int id, char* buffer, int capacity) {
 
 int getDlgItemInt(HWND dialog, int id) {
     const headless::Window* control = findWindow(getDlgItem(dialog, id));
-    return control != nullptr ? headless::parseDialogInteger(control->text) : 0;
+    return control != nullptr ? parseDialogInteger(control->text) : 0;
 }
 
 LRESULT sendMessage(HWND window, UINT message, WPARAM wordParam, LPARAM longParam) {

@@ -1,7 +1,12 @@
-// The dialog-host operations on Windows: each forwards to USER32 or SHELL32.
+// The dialog-host operations on Windows: each forwards to USER32 or SHELL32, but for the reading of
+// numbers, which is the library's own.
 #include "platform/dialog_host.h"
 
 #include <shellapi.h>
+
+#include <string>
+
+#include "platform/dialog_integer.h"
 
 namespace DialogHost {
 
@@ -23,7 +28,16 @@ UINT getDlgItemText(HWND dialog, int id, char* buffer, int capacity) {
     return GetDlgItemTextA(dialog, id, buffer, capacity);
 }
 
-int getDlgItemInt(HWND dialog, int id) { return static_cast<int>(GetDlgItemInt(dialog, id, nullptr, TRUE)); }
+// Read here as GetDlgItemInt reads: Wine's GetDlgItemInt takes an ERANGE that anything before it
+// left in its C library's errno for an overflow of its own, and reads INT_MAX and INT_MIN as 0.
+int getDlgItemInt(HWND dialog, int id) {
+    HWND control = GetDlgItem(dialog, id);
+    int length = control != nullptr ? GetWindowTextLengthA(control) : 0;
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    if (length > 0) text.resize(static_cast<size_t>(GetWindowTextA(control, &text[0], length + 1)));
+    else text.clear();
+    return parseDialogInteger(text);
+}
 
 LRESULT sendMessage(HWND window, UINT message, WPARAM wordParam, LPARAM longParam) {
     return SendMessageA(window, message, wordParam, longParam);

@@ -14,4 +14,5 @@ function(uiresource_add_transcript_test name)
     COMMAND ${UIRESOURCE_PYTHON} ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/run_transcript.py ${settings} ${T_TRANSCRIPT}
             -- ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:${T_PROGRAM}>)
   set_tests_properties(${name} PROPERTIES TIMEOUT 600)
+  uiresource_take_desktop(${name})
 endfunction()
