@@ -64,16 +64,23 @@ void drawFieldText(Image& image, const BitmapFont& font, const ControlView& fiel
     drawLine(image, font, left, lineTop, Label{text}, palette::kSelectionText);
 }
 
-// Every other pixel of the outline, counted from the top-left corner as DrawFocusRect counts.
+// Every other pixel of the outline inverted, in a checkerboard from the top-left corner as
+// DrawFocusRect draws it, so that it shows on a selected item's highlight as well as on white.
 void drawFocusRect(Image& image, const PixelRect& rect) {
+    auto invert = [&](int x, int y) {
+        if ((x - rect.left + y - rect.top) % 2 != 0) return;
+        Colour c = image.pixel(x, y);
+        image.setPixel(x, y, Colour{static_cast<uint8_t>(255 - c.r), static_cast<uint8_t>(255 - c.g),
+                                    static_cast<uint8_t>(255 - c.b), c.a});
+    };
     if (rect.width() <= 0 || rect.height() <= 0) return;
     for (int x = rect.left; x < rect.right; ++x) {
-        if ((x - rect.left) % 2 == 0) image.setPixel(x, rect.top, palette::kText);
-        if ((x - rect.left + rect.height() - 1) % 2 == 0) image.setPixel(x, rect.bottom - 1, palette::kText);
+        invert(x, rect.top);
+        if (rect.height() > 1) invert(x, rect.bottom - 1);
     }
-    for (int y = rect.top; y < rect.bottom; ++y) {
-        if ((y - rect.top) % 2 == 0) image.setPixel(rect.left, y, palette::kText);
-        if ((y - rect.top + rect.width() - 1) % 2 == 0) image.setPixel(rect.right - 1, y, palette::kText);
+    for (int y = rect.top + 1; y < rect.bottom - 1; ++y) {
+        invert(rect.left, y);
+        if (rect.width() > 1) invert(rect.right - 1, y);
     }
 }
 

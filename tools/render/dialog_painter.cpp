@@ -70,19 +70,22 @@ static void paintCloseBox(Image& image, const PixelRect& box) {
     }
 }
 
-static void paintTitleBar(Image& image, const WindowLayout& layout, const std::string& title, const BitmapFont& font) {
+// The window in front has the coloured title bar; the ones below it a grey one.
+static void paintTitleBar(Image& image, const WindowLayout& layout, const DialogView& view, const BitmapFont& font) {
+    Colour start = view.inactive ? palette::kInactiveTitle : palette::kTitle;
+    Colour end = view.inactive ? palette::kInactiveTitleEnd : palette::kTitleEnd;
     const PixelRect& bar = layout.titleBar;
     for (int x = bar.left; x < bar.right; ++x) {
         int span = std::max(1, bar.width() - 1), t = x - bar.left;
         auto mix = [&](uint8_t a, uint8_t b) { return static_cast<uint8_t>(a + (b - a) * t / span); };
-        Colour c{mix(palette::kTitle.r, palette::kTitleEnd.r), mix(palette::kTitle.g, palette::kTitleEnd.g),
-                 mix(palette::kTitle.b, palette::kTitleEnd.b), 255};
+        Colour c{mix(start.r, end.r), mix(start.g, end.g), mix(start.b, end.b), 255};
         image.verticalLine(x, bar.top, bar.bottom, c);
     }
     int textRight = layout.closeBox.width() > 0 ? layout.closeBox.left - 2 : bar.right - 2;
     image.setClip(intersect(image.clip(), PixelRect{bar.left, bar.top, textRight, bar.bottom}));
     int lineTop = bar.top + (bar.height() - kTextLineHeight) / 2;
-    drawParagraph(image, font, bar.left + 4, lineTop - kTextCellOffset, title, kTextLineHeight, palette::kTitleText);
+    drawParagraph(image, font, bar.left + 4, lineTop - kTextCellOffset, view.title, kTextLineHeight,
+                  view.inactive ? palette::kInactiveTitleText : palette::kTitleText);
     image.clearClip();
     if (layout.closeBox.width() > 0) paintCloseBox(image, layout.closeBox);
 }
@@ -100,7 +103,7 @@ void paintDialogInto(Image& target, const DialogView& view, const BitmapFont& fo
     target.clearClip();
     target.fillRect(layout.window, palette::kFace);
     paintFrame(target, layout);
-    if (layout.titleBar.width() > 0) paintTitleBar(target, layout, view.title, font);
+    if (layout.titleBar.width() > 0) paintTitleBar(target, layout, view, font);
     // Controls never draw outside the client area, as child windows are clipped by their parent.
     for (const ControlView& control : view.controls) {
         target.setClip(layout.client);

@@ -43,6 +43,7 @@ struct DialogView {
     int clientWidth = 0;   // pixels
     int clientHeight = 0;  // pixels
     std::vector<ControlView> controls;
+    bool inactive = false;  // a running dialog below the one in front
 };
 
 // The kind of control a predefined class and style make.
