@@ -25,6 +25,11 @@ constexpr int kWindowY = 0;
 constexpr Uint32 kWaitMilliseconds = 250;
 const char kWindowTitle[] = "UIResource dialogs";
 
+bool isSet(const char* variable) {
+    const char* value = std::getenv(variable);
+    return value != nullptr && *value != '\0';
+}
+
 // SDL's drivers that draw where nobody sees it; SDL falls back on them when there is no display.
 bool isInvisible(const char* driver) {
     return driver == nullptr || std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0;
@@ -33,7 +38,7 @@ bool isInvisible(const char* driver) {
 // Signals end the program as usual, instead of becoming a quit event that nobody waits for.
 bool startVideo(std::string& error) {
     // Without a display named, SDL's probing only fails (and some of its drivers complain aloud).
-    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") && !std::getenv("SDL_VIDEODRIVER")) {
+    if (!isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY") && !isSet("SDL_VIDEODRIVER")) {
         error = "no display to show a window on (neither DISPLAY nor WAYLAND_DISPLAY is set)";
         return false;
     }

@@ -1,0 +1,80 @@
+#!/bin/sh
+# A person at the Linux desktop front end, played with xdotool under Xvfb: renames a mesh from the
+# main window, ticks a flag and picks a material in the mesh editor, cancels it and leaves. What
+# the demo tells must match the golden transcript, the screen must be the picture the renderer
+# draws of it (--snapshot) at each step, and at chosen steps that picture must be the golden one.
+# usage: desktop_session.sh DEMO GOLDEN_DIR SCRATCH_DIR [--update]
+set -eu
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -s '-screen 0 1280x1024x24' sh "$0" "$@"
+fi
+demo=$1 golden=$2 scratch=$3 update=${4:-}
+rm -rf "$scratch" && mkdir -p "$scratch"
+snapshot=$scratch/screen.png
+failed=0
+
+"$demo" --out "$scratch/pictures" --snapshot "$snapshot" >"$scratch/transcript.txt" 2>&1 &
+demo_pid=$!
+trap 'kill $demo_pid 2>/dev/null || true' EXIT
+xdotool search --sync --name "UIResource dialogs" >/dev/null
+
+# Waits until the demo has handled the input and the screen has settled.
+settle() { sleep 0.6; }
+
+# The screen's top-left 1024 x 768 pixels (the window) must be the snapshot, pixel for pixel.
+screen_is_snapshot() {
+  /usr/bin/python3 - "$snapshot" "$1" <<'PY' || failed=1
+import sys
+from PIL import Image, ImageChops, ImageGrab
+snapshot = Image.open(sys.argv[1]).convert("RGB")
+screen = ImageGrab.grab().crop((0, 0) + snapshot.size).convert("RGB")
+box = ImageChops.difference(screen, snapshot).getbbox()
+if box:
+    screen.save(sys.argv[1] + "." + sys.argv[2] + ".screen.png")
+    sys.exit(f"{sys.argv[2]}: the window differs from the snapshot within {box}")
+PY
+}
+
+# Checks the screen, and the snapshot against the golden picture NAME.png when one is named.
+step() {
+  settle
+  screen_is_snapshot "$1"
+  [ -n "${2:-}" ] || return 0
+  cp "$snapshot" "$scratch/$2.png"
+  if [ "$update" = --update ]; then cp "$snapshot" "$golden/$2.png"
+  elif ! cmp -s "$snapshot" "$golden/$2.png"; then echo "$2: the picture differs from $golden/$2.png (see $scratch/$2.png)"; failed=1
+  fi
+}
+
+step start main-window
+xdotool mousemove 490 62 click 1                  # Rename...
+step rename
+xdotool type "Big "                               # typed in front of the old name, where the caret is
+step typed name-entry-typed
+xdotool key Return
+step renamed
+xdotool mousemove 40 85 click 1                   # Guard, in the mesh list
+xdotool key alt+e                                 # &Edit Mesh...
+step editor
+xdotool mousemove 40 93 click 1                   # Fake Shadows
+xdotool mousemove 175 197 mousedown 1             # Fake Shadow Material, held down
+step pressed mesh-editor-pressed
+xdotool mouseup 1                                 # ... and let go: the material list opens
+step chooser
+xdotool mousemove 60 87 click 1                   # Granite
+xdotool mousemove 237 470 click 1                 # Use
+step picked
+xdotool key Escape                                # Cancel rolls the mesh back
+step cancelled
+xdotool mousemove 490 290 click 1                 # Exit
+step exit
+xdotool key Return
+wait $demo_pid || { echo "the demo ended with status $?"; failed=1; }
+trap - EXIT
+
+sed "s#$scratch#SCRATCH#g" "$scratch/transcript.txt" >"$scratch/transcript.seen"
+if [ "$update" = --update ]; then cp "$scratch/transcript.seen" "$golden/desktop-session.txt"
+elif ! diff -u "$golden/desktop-session.txt" "$scratch/transcript.seen"; then failed=1
+fi
+[ "$failed" -eq 0 ] && echo "desktop session: as expected"
+exit "$failed"
