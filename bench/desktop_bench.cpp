@@ -4,18 +4,11 @@
 #include <benchmark/benchmark.h>
 
 #include <UIResource/UIResource.h>
+#include "bench/host_data.h"
 #include "platform/dialog_driver.h"
 #include "tools/desktop/desktop_frame.h"
 
 namespace {
-
-// The host's procedure for 119: Cancel (which Escape sends) ends the dialog.
-INT_PTR CALLBACK hostProcedure(HWND dialog, UINT message, WPARAM wordParam, LPARAM) {
-    if (message == WM_INITDIALOG) return TRUE;
-    if (message != WM_COMMAND || LOWORD(wordParam) != IDCANCEL) return FALSE;
-    DialogHost::endDialog(dialog, 0);
-    return TRUE;
-}
 
 struct FrameRun {
     FrameRun(benchmark::State& runState, bool afterInput) : state(runState), throughInput(afterInput) {}
@@ -53,7 +46,7 @@ void runFrames(benchmark::State& state, bool throughInput) {
         return;
     }
     DialogDriver::attachUser(onWaiting, &run);
-    long result = UI::createButtonTranslatorDialog(&hostProcedure, nullptr);
+    long result = UI::createButtonTranslatorDialog(&benchdata::cancellingProcedure, nullptr);
     DialogDriver::attachUser(nullptr, nullptr);
     if (result != 0 || !run.done) state.SkipWithError("the dialog did not end with Cancel");
 }
