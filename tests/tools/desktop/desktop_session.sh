@@ -49,10 +49,10 @@ step() {
 step start main-window
 xdotool mousemove 490 62 click 1                  # Rename...
 step rename
-xdotool type "Big "                               # typed in front of the old name, where the caret is
+xdotool type "Big "                              # typed in front of the old name, where the caret is
 step typed name-entry-typed
 xdotool key Return
-step renamed
+step renamed main-window-renamed
 xdotool mousemove 40 85 click 1                   # Guard, in the mesh list
 xdotool key alt+e                                 # &Edit Mesh...
 step editor
