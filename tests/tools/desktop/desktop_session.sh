@@ -46,7 +46,7 @@ step() {
   fi
 }
 
-step start main-window
+step start
 xdotool mousemove 490 62 click 1                  # Rename...
 step rename
 xdotool type "Big "                              # typed in front of the old name, where the caret is
@@ -57,6 +57,7 @@ xdotool mousemove 40 85 click 1                   # Guard, in the mesh list
 xdotool key alt+e                                 # &Edit Mesh...
 step editor
 xdotool mousemove 40 93 click 1                   # Fake Shadows
+step ticked mesh-editor-ticked
 xdotool mousemove 175 197 mousedown 1             # Fake Shadow Material, held down
 step pressed mesh-editor-pressed
 xdotool mouseup 1                                 # ... and let go: the material list opens
@@ -65,12 +66,20 @@ xdotool mousemove 60 87 click 1                   # Granite
 xdotool mousemove 237 470 click 1                 # Use
 step picked
 xdotool key Escape                                # Cancel rolls the mesh back
-step cancelled
+step cancelled main-window-cancelled
+xdotool key alt+f                                 # Material &Frame...
+step frame
+xdotool mousemove 433 12 click 1                  # its close box, at the right of its title bar
+step closed
 xdotool mousemove 490 290 click 1                 # Exit
 step exit
 xdotool key Return
-wait $demo_pid || { echo "the demo ended with status $?"; failed=1; }
+# Accepting the exit dialog ends the demo; one that is still running is stopped.
+for _ in 1 2 3 4 5 6 7 8 9 10; do kill -0 $demo_pid 2>/dev/null && sleep 0.5; done
+if kill -0 $demo_pid 2>/dev/null; then echo "the demo is still running after the exit dialog"; failed=1; fi
 trap - EXIT
+kill $demo_pid 2>/dev/null || true
+wait $demo_pid || { [ "$failed" -eq 1 ] || { echo "the demo ended with status $?"; failed=1; }; }
 
 sed "s#$scratch#SCRATCH#g" "$scratch/transcript.txt" >"$scratch/transcript.seen"
 if [ "$update" = --update ]; then cp "$scratch/transcript.seen" "$golden/desktop-session.txt"
