@@ -3,6 +3,7 @@
 // then waits for the person and passes their input on.
 #include "tools/desktop/desktop.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>

@@ -18,8 +18,18 @@ demo_pid=$!
 trap 'kill $demo_pid 2>/dev/null || true' EXIT
 xdotool search --sync --name "UIResource dialogs" >/dev/null
 
-# Waits until the demo has handled the input and the screen has settled.
-settle() { sleep 0.6; }
+# Waits until the demo has handled the input: the snapshot is there and has not changed for half a
+# second (ten seconds at the most).
+settle() {
+  seen="" quiet=0 tries=0
+  while [ "$quiet" -lt 5 ] && [ "$tries" -lt 100 ]; do
+    sleep 0.1
+    tries=$((tries + 1))
+    now=$(stat -c %y "$snapshot" 2>/dev/null || echo none)
+    if [ "$now" = "$seen" ] && [ "$now" != none ]; then quiet=$((quiet + 1)); else quiet=0; fi
+    seen=$now
+  done
+}
 
 # The screen's top-left 1024 x 768 pixels (the window) must be the snapshot, pixel for pixel.
 screen_is_snapshot() {
