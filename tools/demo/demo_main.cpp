@@ -37,7 +37,8 @@ const char kHelp[] =
     "A scripted run prints a transcript: each dialog opened, each action and what it changed, each\n"
     "result and the meshes before and after, and writes a picture of each dialog as the user left it.\n"
     "The main window tells the same as you use it.\n"
-    "exit status: 0 done, 1 the script met problems, 2 the command line or the script is wrong\n";
+    "exit status: 0 done, 1 the script met problems or the main window could not be shown, 2 the\n"
+    "command line or the script is wrong\n";
 
 struct Options {
     std::string scriptPath;
