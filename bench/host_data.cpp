@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/dialog_host.h"
+
 namespace benchdata {
 
 std::vector<std::string> scrambledNames(const char* prefix, long count) {
@@ -39,6 +41,13 @@ void fillMesh(MeshWithAnimations& host, long animationCount) {
     host.mesh.fakeShadowSize = 1.5f;
     for (int i = 0; i < 8; ++i) host.mesh.lodRange[i] = static_cast<float>(100 * (i + 1));
     std::snprintf(host.mesh.name, sizeof host.mesh.name, "Benchmark mesh");
+}
+
+INT_PTR CALLBACK cancellingProcedure(HWND dialog, UINT message, WPARAM wordParam, LPARAM) {
+    if (message == WM_INITDIALOG) return TRUE;
+    if (message != WM_COMMAND || LOWORD(wordParam) != IDCANCEL) return FALSE;
+    DialogHost::endDialog(dialog, 0);
+    return TRUE;
 }
 
 }  // namespace benchdata

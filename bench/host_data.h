@@ -6,6 +6,7 @@
 #include <vector>
 
 #include <UIResource/UIResource.h>
+#include "platform/win32_types.h"
 
 namespace benchdata {
 
@@ -22,5 +23,9 @@ struct MeshWithAnimations {
     std::vector<MeshAnimation> animations;
 };
 void fillMesh(MeshWithAnimations& host, long animationCount);
+
+// A host's procedure for the templates only the host opens (119, 121): Cancel, which Escape
+// sends, ends the dialog with 0.
+INT_PTR CALLBACK cancellingProcedure(HWND dialog, UINT message, WPARAM wordParam, LPARAM longParam);
 
 }  // namespace benchdata

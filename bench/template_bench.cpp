@@ -11,14 +11,6 @@
 
 namespace {
 
-// The host's procedure for 119 and 121: Cancel (which Escape sends) ends the dialog with 0.
-INT_PTR CALLBACK hostProcedure(HWND dialog, UINT message, WPARAM wordParam, LPARAM) {
-    if (message == WM_INITDIALOG) return TRUE;
-    if (message != WM_COMMAND || LOWORD(wordParam) != IDCANCEL) return FALSE;
-    DialogHost::endDialog(dialog, 0);
-    return TRUE;
-}
-
 long openNameEntry() {
     char name[32] = "";
     return UI::rename(nullptr, "Crate", name, sizeof name, -1, -1);
@@ -48,11 +40,11 @@ long openTemplate(int templateId) {
         case IDD_LIST_SELECTION: return openListSelection();
         case IDD_MATERIAL_PROPERTIES: return UI::displayMaterialProperties(nullptr);
         case IDD_EDIT_MESH: return openEditMesh();
-        case IDD_EDIT_TRANSLATOR: return UI::createButtonTranslatorDialog(&hostProcedure, nullptr);
+        case IDD_EDIT_TRANSLATOR: return UI::createButtonTranslatorDialog(&benchdata::cancellingProcedure, nullptr);
         case IDD_EXIT_APPLICATION: return UI::createExitApplicationDialog(nullptr, "");
         default:
             return static_cast<long>(DialogHost::dialogBoxParam(getUIResourceAppInstance(), static_cast<WORD>(templateId),
-                                                                nullptr, &hostProcedure, 0));
+                                                                nullptr, &benchdata::cancellingProcedure, 0));
     }
 }
 

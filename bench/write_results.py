@@ -15,6 +15,8 @@ TARGETS = [
     (r"^openAndClose/template_109$", 50e3, "< 50 µs"),
     (r"^selectLastItem/30000$", 30e6, "< 30 ms"),
     (r"^meshEditorChangeSpeedAndCancel/100000$", 100e6, "< 100 ms"),
+    (r"^paintFrame/template_119$", 2e6, "≤ 2 ms"),
+    (r"^inputToPaint/template_119$", 16e6, "< 16 ms"),
 ]
 
 

@@ -134,3 +134,17 @@ TEST(DialogPicture, LiveStateIsDrawnListsSelectionAndChecks) {
     PixelRect box = uitools::controlRectInPicture(uitools::layoutWindow(mesh), mesh.controls[13]);
     EXPECT_TRUE(inside(differences(mesh, checked), box)) << "nothing changed, or more than the box";
 }
+
+// An open drop-down list lies below its field, over whatever is there, down to its own bottom.
+TEST(DialogPicture, AnOpenDropDownListCoversWhatLiesBelowItsField) {
+    DialogView view = moduleDialog(119), open = view;
+    auto combo = std::find_if(open.controls.begin(), open.controls.end(),
+                              [](const uitools::ControlView& c) { return c.kind == ControlKind::ComboBox; });
+    ASSERT_NE(combo, open.controls.end());
+    combo->items = {"alpha", "bravo"};
+    combo->dropped = true;
+    combo->droppedList = PixelRect{combo->rect.left, combo->rect.top + 21, combo->rect.right, combo->rect.top + 49};
+    uitools::WindowLayout layout = uitools::layoutWindow(view);
+    PixelRect field = uitools::controlRectInPicture(layout, *combo), changed = differences(view, open);
+    EXPECT_EQ(describe(changed), describe(PixelRect{field.left, field.top + 2, field.right, field.bottom + 28}));
+}

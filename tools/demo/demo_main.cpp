@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,7 @@
 
 #include "tools/demo/demo_script.h"
 #include "tools/demo/editor.h"
+#include "tools/demo/main_window.h"
 #include "tools/demo/script_player.h"
 #include "tools/demo/tour_script.h"
 #include "tools/demo/transcript.h"
@@ -23,22 +25,35 @@ constexpr const char* kExitLink = "https://www.example.com/";  // opened when a 
 
 const char kHelp[] =
     "uiresource-demo: a sample host that runs every dialog of UIResource on a small scene.\n\n"
-    "usage: uiresource-demo [--script FILE] [--out DIR]\n\n"
-    "  --script FILE  play the user actions in FILE (format: tools/demo/scripts/FORMAT.md); without\n"
-    "                 it the built-in main tour plays, except on Windows, where the dialogs wait for you\n"
+    "usage: uiresource-demo [--script FILE] [--out DIR] [--snapshot FILE.png]\n\n"
+    "  --script FILE  play the user actions in FILE (format: tools/demo/scripts/FORMAT.md); without it\n"
+    "                 the main window opens for you (on Linux in a window of its own, which needs a\n"
+    "                 display), or, where no window can be shown, the built-in main tour plays\n"
     "  --out DIR      where the pictures of the dialogs go (default: uiresource-demo-pictures)\n"
+    "  --snapshot FILE.png  with the main window: FILE.png always holds a picture of the screen as it\n"
+    "                 stands, drawn by the renderer from the live dialogs\n"
     "  -h, --help     this help\n"
     "  --version      the version of UIResource this program belongs to\n\n"
     "A scripted run prints a transcript: each dialog opened, each action and what it changed, each\n"
     "result and the meshes before and after, and writes a picture of each dialog as the user left it.\n"
-    "exit status: 0 done, 1 the script met problems, 2 the command line or the script is wrong\n";
+    "The main window tells the same as you use it.\n"
+    "exit status: 0 done, 1 the script met problems or the main window could not be shown, 2 the\n"
+    "command line or the script is wrong\n";
 
 struct Options {
     std::string scriptPath;
     std::string pictureDir = "uiresource-demo-pictures";
+    std::string snapshotPath;
     bool help = false;
     bool version = false;
 };
+
+std::string* optionValue(Options& options, const std::string& name) {
+    if (name == "--script") return &options.scriptPath;
+    if (name == "--out") return &options.pictureDir;
+    if (name == "--snapshot") return &options.snapshotPath;
+    return nullptr;
+}
 
 bool parseOptions(int argc, char** argv, Options& options, std::string& error) {
     for (int i = 1; i < argc; ++i) {
@@ -47,10 +62,14 @@ bool parseOptions(int argc, char** argv, Options& options, std::string& error) {
             options.help = true;
         } else if (arg == "--version") {
             options.version = true;
-        } else if ((arg == "--script" || arg == "--out") && i + 1 < argc) {
-            (arg == "--script" ? options.scriptPath : options.pictureDir) = argv[++i];
+        } else if (std::string* value = optionValue(options, arg)) {
+            if (i + 1 >= argc) {
+                error = arg + " needs a value";
+                return false;
+            }
+            *value = argv[++i];
         } else {
-            error = arg == "--script" || arg == "--out" ? arg + " needs a value" : "unknown argument " + arg;
+            error = "unknown argument " + arg;
             return false;
         }
     }
@@ -80,12 +99,36 @@ bool preparePictureFolder(const std::string& folder, std::string& error) {
     return true;
 }
 
-// Without a script, the tour's dialogs wait for a person, one after another.
-void showTourToAPerson(const demo::DemoScript& tour, demo::Editor& editor) {
-    for (const demo::Step& step : tour.steps) {
-        Mesh* mesh = demo::stepNeedsMesh(step.command) ? demo::findMesh(editor.scene(), step.mesh) : nullptr;
-        editor.run(step.command, mesh, nullptr, kExitLink);
+// The snapshot must take a picture before anything runs, as the picture folder must.
+bool checkSnapshotPath(const std::string& path, std::string& error) {
+    if (path.empty()) return true;
+    if (path.size() < 4 || path.compare(path.size() - 4, 4, ".png") != 0) {
+        error = "--snapshot " + path + ": the picture is written as PNG; give a name ending in .png";
+        return false;
     }
+    const uint8_t byte = 0;
+    if (!uitools::writeFileBytes(path, &byte, 1, error)) {
+        error = "--snapshot " + error;
+        return false;
+    }
+    std::remove(path.c_str());
+    return true;
+}
+
+// The main window for a person, telling the transcript each dialog that opens and each change the
+// mesh editor makes as the person acts.
+int showMainWindow(const Options& options, demo::Editor& editor, demo::Transcript& transcript) {
+    std::string error;
+    auto watcher = [&](HWND dialog) {
+        if (!transcript.isOpen(dialog)) transcript.dialogOpened(dialog);
+        editor.reportLiveChanges();
+    };
+    std::unique_ptr<desktop::Desktop> screen = desktop::Desktop::open(watcher, options.snapshotPath, error);
+    if (screen == nullptr || !demo::runMainWindow(editor, transcript, kExitLink, error)) {
+        std::cerr << "uiresource-demo: " << error << "\n";
+        return 1;
+    }
+    return 0;
 }
 
 }  // namespace
@@ -115,17 +158,27 @@ int main(int argc, char** argv) {
         std::cerr << "uiresource-demo: --out " << error << "\n";
         return kUsageError;
     }
+    if (!checkSnapshotPath(options.snapshotPath, error)) {
+        std::cerr << "uiresource-demo: " << error << "\n";
+        return kUsageError;
+    }
     std::string whyNot;
     bool scripted = !options.scriptPath.empty() || !desktop::canShowDialogs(whyNot);
-    std::cout << "uiresource-demo: " << (scripted ? "playing " : "showing the dialogs of ")
-              << (options.scriptPath.empty() ? "the built-in tour" : options.scriptPath) << "\n";
+    if (options.scriptPath.empty() && scripted) {
+        std::cerr << "uiresource-demo: the main window cannot be shown: " << whyNot
+                  << "; the built-in tour plays instead (--script FILE plays a script of your own)\n";
+    }
+    std::cout << "uiresource-demo: "
+              << (scripted ? "playing " + (options.scriptPath.empty() ? "the built-in tour" : options.scriptPath)
+                           : std::string("showing the main window"))
+              << std::endl;
     demo::Scene scene;
     demo::buildScene(scene);
     demo::Transcript transcript(std::cout, std::cerr, options.pictureDir);
     demo::Editor editor(scene, transcript);
-    int problems = 0;
-    if (scripted) problems = demo::playScript(script, editor, transcript);
-    else showTourToAPerson(script, editor);
+    int status = 0;
+    if (scripted) status = demo::playScript(script, editor, transcript) == 0 ? 0 : 1;
+    else status = showMainWindow(options, editor, transcript);
     std::cout << "pictures of the dialogs as the user left them: " << options.pictureDir << "/\n";
-    return problems == 0 ? 0 : 1;
+    return status;
 }

@@ -1,6 +1,7 @@
 // The sample host's operations, callbacks and reports.
 #include "tools/demo/editor.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "platform/dialog_driver.h"
@@ -28,6 +29,23 @@ void listTranslators(Transcript& transcript, const char* when, const std::vector
     for (const std::string& entry : translators) transcript.say("  " + entry);
 }
 
+bool contains(const std::vector<std::string>& list, const std::string& entry) {
+    return std::find(list.begin(), list.end(), entry) != list.end();
+}
+
+// Entries added ("+") and removed ("-"), or that the same entries were put in another order.
+std::vector<std::string> translatorChanges(const std::vector<std::string>& before, const std::vector<std::string>& after) {
+    std::vector<std::string> lines;
+    for (const std::string& entry : after) {
+        if (!contains(before, entry)) lines.push_back("translator added: " + entry);
+    }
+    for (const std::string& entry : before) {
+        if (!contains(after, entry)) lines.push_back("translator removed: " + entry);
+    }
+    if (lines.empty() && before != after) lines.push_back("translators put in another order");
+    return lines;
+}
+
 }  // namespace
 
 Editor* Editor::open_ = nullptr;
@@ -35,6 +53,7 @@ Editor* Editor::open_ = nullptr;
 Editor::Editor(Scene& scene, Transcript& transcript) : scene_(scene), transcript_(transcript) {}
 
 long Editor::run(StepCommand command, Mesh* mesh, HWND owner, const char* exitLink) {
+    lastChanges_.clear();
     MeshCopy before = mesh != nullptr ? copyMesh(*mesh) : MeshCopy{};
     if (mesh != nullptr) {
         transcript_.say("mesh before:");
@@ -49,7 +68,9 @@ long Editor::run(StepCommand command, Mesh* mesh, HWND owner, const char* exitLi
         case StepCommand::Translator: result = translators(owner); break;
         case StepCommand::Exit: result = UI::createExitApplicationDialog("Leaving the Sample Editor", exitLink); break;
     }
-    transcript_.say("result: " + (command == StepCommand::PickMaterial ? std::to_string(result) : resultMeaning(result)));
+    std::string meaning = command == StepCommand::PickMaterial ? std::to_string(result) : resultMeaning(result);
+    transcript_.say("result: " + meaning);
+    lastChanges_.insert(lastChanges_.begin(), std::string(stepWord(command)) + ": " + meaning);
     if (result == -1 && command != StepCommand::PickMaterial) transcript_.say("why: " + DialogDriver::lastDialogFailure());
     if (mesh != nullptr) reportMeshAfter(command, before, *mesh);
     return result;
@@ -82,11 +103,13 @@ long Editor::editMesh(Mesh& mesh, HWND owner) {
 }
 
 long Editor::translators(HWND owner) {
+    std::vector<std::string> before = scene_.translators;
     listTranslators(transcript_, "before", scene_.translators);
     setTranslatorList(&scene_.translators);
     long result = UI::createButtonTranslatorDialog(translatorProcedure, owner);
     setTranslatorList(nullptr);
     listTranslators(transcript_, "after", scene_.translators);
+    for (const std::string& line : translatorChanges(before, scene_.translators)) lastChanges_.push_back(line);
     return result;
 }
 
@@ -126,6 +149,7 @@ void Editor::reportMeshAfter(StepCommand command, const MeshCopy& before, const 
         transcript_.say("mesh after, changed:");
     }
     for (const std::string& line : changes) transcript_.say("  " + line);
+    lastChanges_.insert(lastChanges_.end(), changes.begin(), changes.end());
 }
 
 long Editor::onApply(const char* text, short tag) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "tools/demo/demo_scene.h"
 #include "tools/demo/demo_script.h"
@@ -24,6 +25,9 @@ public:
 
     // While the mesh editor is open: reports each change the user's last action made to its mesh.
     void reportLiveChanges();
+
+    // What the last run's dialog did: its result, then one line for each change to the scene.
+    const std::vector<std::string>& lastChanges() const { return lastChanges_; }
 
     Scene& scene() { return scene_; }
 
@@ -47,6 +51,7 @@ private:
     Mesh* liveMesh_ = nullptr;    // the mesh the open mesh editor changes as the user acts
     MeshCopy liveSeen_;           // its values when last reported
     bool liveChanged_ = false;    // whether the open mesh editor changed the mesh at all
+    std::vector<std::string> lastChanges_;
 };
 
 }  // namespace demo

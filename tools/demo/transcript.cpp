@@ -38,10 +38,10 @@ Transcript::Transcript(std::ostream& out, std::ostream& err, const std::string& 
 Transcript::~Transcript() { DialogDriver::observeClosing(nullptr, nullptr); }
 
 void Transcript::say(const std::string& line) {
-    out_ << std::string(2 * (1 + openDialogs_.size()), ' ') << line << "\n";
+    out_ << std::string(2 * (1 + openDialogs_.size()), ' ') << line << std::endl;
 }
 
-void Transcript::heading(const std::string& line) { out_ << "\n" << line << "\n"; }
+void Transcript::heading(const std::string& line) { out_ << "\n" << line << std::endl; }
 
 void Transcript::problem(const std::string& message) {
     ++problems_;
@@ -52,6 +52,10 @@ void Transcript::problem(const std::string& message) {
 void Transcript::dialogOpened(HWND dialog) {
     say("opened \"" + DialogDriver::text(dialog) + "\"");
     openDialogs_.push_back(dialog);
+}
+
+bool Transcript::isOpen(HWND dialog) const {
+    return std::find(openDialogs_.begin(), openDialogs_.end(), dialog) != openDialogs_.end();
 }
 
 void Transcript::onClosing(HWND dialog, void* transcript) { static_cast<Transcript*>(transcript)->dialogClosing(dialog); }

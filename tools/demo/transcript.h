@@ -1,5 +1,6 @@
 // What a run of the sample host tells: one line an event, indented by the dialogs open, the
-// problems met (on standard error too), and a picture of each dialog as the user left it.
+// problems met (on standard error too), and a picture of each dialog as the user left it. Each
+// line is flushed as it is told, for whoever follows a person's session as it goes.
 #pragma once
 
 #include <ostream>
@@ -24,6 +25,7 @@ public:
     void heading(const std::string& line);  // a step's first line, not indented
     void problem(const std::string& message);
     void dialogOpened(HWND dialog);
+    bool isOpen(HWND dialog) const;  // told as opened and not closed yet
 
     int problems() const { return problems_; }
     const std::vector<std::string>& pictures() const { return pictures_; }

@@ -77,4 +77,15 @@ bool utf8ToCodePage1252(const std::string& utf8, std::string& codePage, std::str
     return true;
 }
 
+std::string utf8ToCodePage1252Lossy(const std::string& utf8) {
+    std::string codePage;
+    for (size_t at = 0; at < utf8.size();) {
+        char32_t character = 0;
+        unsigned char code = 0;
+        if (!decodeUtf8(utf8, at, character)) ++at;
+        else if (codeOf(character, code)) codePage += static_cast<char>(code);
+    }
+    return codePage;
+}
+
 }  // namespace uitools

@@ -8,4 +8,7 @@ namespace uitools {
 // UTF-8 text as code page 1252 bytes; false with the first character it lacks (or byte not UTF-8) in `error`.
 bool utf8ToCodePage1252(const std::string& utf8, std::string& codePage, std::string& error);
 
+// The same, with the characters code page 1252 lacks, and bytes that are not UTF-8, left out.
+std::string utf8ToCodePage1252Lossy(const std::string& utf8);
+
 }  // namespace uitools

@@ -4,7 +4,9 @@
 #include <algorithm>
 
 #include "platform/win32_types.h"
+#include "tools/render/control_parts.h"
 #include "tools/render/dialog_painter.h"
+#include "tools/render/list_painter.h"
 #include "tools/render/palette.h"
 
 namespace uitools {
@@ -13,70 +15,6 @@ namespace {
 
 constexpr int kCheckBoxSize = 13;
 constexpr int kCheckBoxTextGap = 4;
-constexpr int kScrollBarWidth = 16;
-constexpr Colour kScrollTrack{234, 232, 228, 255};
-
-// Narrows the clip for the lifetime of the scope and gives the previous one back.
-class ClipScope {
-public:
-    ClipScope(Image& image, const PixelRect& rect) : image_(image), saved_(image.clip()) {
-        image_.setClip(intersect(saved_, rect));
-    }
-    ~ClipScope() { image_.setClip(saved_); }
-    ClipScope(const ClipScope&) = delete;
-    ClipScope& operator=(const ClipScope&) = delete;
-
-private:
-    Image& image_;
-    PixelRect saved_;
-};
-
-PixelRect shrink(const PixelRect& rect, int by) {
-    return PixelRect{rect.left + by, rect.top + by, rect.right - by, rect.bottom - by};
-}
-
-// A caption without its mnemonic marks ("&&" is a literal "&"), and which character to underline.
-struct Label {
-    std::string text;
-    int underline = -1;
-};
-
-Label stripMnemonic(const std::string& caption) {
-    Label label;
-    for (size_t i = 0; i < caption.size(); ++i) {
-        if (caption[i] == '&' && i + 1 < caption.size()) {
-            ++i;
-            if (caption[i] != '&') label.underline = static_cast<int>(label.text.size());
-        }
-        label.text += caption[i];
-    }
-    return label;
-}
-
-// Draws one line of dialog text whose 13-pixel line box starts at (x, lineTop).
-void drawLine(Image& image, const BitmapFont& font, int x, int lineTop, const Label& label, Colour colour) {
-    drawParagraph(image, font, x, lineTop - kTextCellOffset, label.text, kTextLineHeight, colour);
-    if (label.underline < 0) return;
-    int start = x + font.measure(label.text.substr(0, static_cast<size_t>(label.underline)));
-    int width = font.advance(static_cast<unsigned char>(label.text[static_cast<size_t>(label.underline)]));
-    image.horizontalLine(start, start + std::max(1, width - 1), lineTop + 11, colour);
-}
-
-int alignedLeft(const PixelRect& area, int textWidth, int alignment) {
-    if (alignment == 1) return area.left + (area.width() - textWidth) / 2;
-    if (alignment == 2) return area.right - textWidth;
-    return area.left;
-}
-
-int centredLineTop(const PixelRect& rect) { return rect.top + (rect.height() - kTextLineHeight) / 2; }
-
-void drawDownArrow(Image& image, int centreX, int top) {
-    for (int row = 0; row < 4; ++row) image.horizontalLine(centreX - 3 + row, centreX + 4 - row, top + row, palette::kText);
-}
-
-void drawUpArrow(Image& image, int centreX, int top) {
-    for (int row = 0; row < 4; ++row) image.horizontalLine(centreX - row, centreX + 1 + row, top + row, palette::kText);
-}
 
 void drawTick(Image& image, int left, int top) {
     static const int tops[] = {2, 3, 4, 3, 2, 1, 0};
@@ -129,10 +67,14 @@ static void paintPushButton(Image& image, const BitmapFont& font, const ControlV
         image.outlineRect(rect, palette::kText);
         edge = shrink(rect, 1);
     }
-    drawRaisedEdge(image, edge);
+    // Held down, the button is flat, framed in the shadow colour, and its caption moves a pixel.
+    int sink = control.pushed ? 1 : 0;
+    if (control.pushed) image.outlineRect(edge, palette::kShadow);
+    else drawRaisedEdge(image, edge);
     Label label = stripMnemonic(control.text);
     int left = alignedLeft(rect, font.measure(label.text), 1);
-    drawLine(image, font, left, centredLineTop(rect), label, palette::kText);
+    drawLine(image, font, left + sink, centredLineTop(rect) + sink, label, palette::kText);
+    if (control.focused) drawFocusRect(image, shrink(rect, 4));
 }
 
 static void paintCheckBox(Image& image, const BitmapFont& font, const ControlView& control, const PixelRect& rect) {
@@ -145,8 +87,12 @@ static void paintCheckBox(Image& image, const BitmapFont& font, const ControlVie
     } else if (control.checked) {
         drawTick(image, box.left + 3, box.top + 3);
     }
-    drawLine(image, font, box.right + kCheckBoxTextGap, centredLineTop(rect), stripMnemonic(control.text),
-             palette::kText);
+    Label label = stripMnemonic(control.text);
+    int textLeft = box.right + kCheckBoxTextGap, lineTop = centredLineTop(rect);
+    drawLine(image, font, textLeft, lineTop, label, palette::kText);
+    if (control.focused && !label.text.empty()) {
+        drawFocusRect(image, PixelRect{textLeft - 1, lineTop, textLeft + font.measure(label.text) + 1, lineTop + kTextLineHeight});
+    }
 }
 
 static void paintGroupBox(Image& image, const BitmapFont& font, const ControlView& control, const PixelRect& rect) {
@@ -175,8 +121,7 @@ static void paintEdit(Image& image, const BitmapFont& font, const ControlView& c
         }
         return;
     }
-    int left = alignedLeft(inside, font.measure(shown), static_cast<int>(control.style & 0x3));
-    drawLine(image, font, std::max(left, inside.left), centredLineTop(rect), Label{shown}, palette::kText);
+    drawFieldText(image, font, control, shown, inside, centredLineTop(rect), static_cast<int>(control.style & 0x3));
 }
 
 static void paintStatic(Image& image, const BitmapFont& font, const ControlView& control, const PixelRect& rect) {
@@ -192,70 +137,6 @@ static void paintStatic(Image& image, const BitmapFont& font, const ControlView&
         int left = alignedLeft(rect, font.measure(line.text), type <= SS_RIGHT ? type : 0);
         drawLine(image, font, left, rect.top + static_cast<int>(i) * kTextLineHeight, line, palette::kText);
     }
-}
-
-static void paintScrollBar(Image& image, const PixelRect& bar, int first, int visible, int total) {
-    image.fillRect(bar, kScrollTrack);
-    PixelRect up{bar.left, bar.top, bar.right, bar.top + kScrollBarWidth};
-    PixelRect down{bar.left, bar.bottom - kScrollBarWidth, bar.right, bar.bottom};
-    for (const PixelRect& button : {up, down}) {
-        image.fillRect(button, palette::kFace);
-        drawRaisedEdge(image, button);
-    }
-    drawUpArrow(image, up.left + 7, up.top + 6);
-    drawDownArrow(image, down.left + 7, down.top + 6);
-    int track = down.top - up.bottom;
-    if (total <= 0 || track < 8) return;
-    int thumbTop = up.bottom + track * first / total;
-    int thumbHeight = std::max(8, track * visible / total);
-    PixelRect thumb{bar.left, thumbTop, bar.right, std::min(down.top, thumbTop + thumbHeight)};
-    image.fillRect(thumb, palette::kFace);
-    drawRaisedEdge(image, thumb);
-}
-
-// The items the list shows when it scrolls just far enough to show the selection.
-static int firstVisibleItem(const ControlView& control, int visible) {
-    if (control.topItem >= 0) return control.topItem;
-    if (control.selection < visible) return 0;
-    return control.selection - visible + 1;
-}
-
-static void paintListBox(Image& image, const BitmapFont& font, const ControlView& control, const PixelRect& rect) {
-    image.fillRect(intersect(rect, image.clip()), palette::kWindow);
-    drawSunkenEdge(image, rect);
-    PixelRect inside = shrink(rect, 2);
-    ClipScope clip(image, inside);
-    int total = static_cast<int>(control.items.size());
-    int visible = std::max(1, inside.height() / kTextLineHeight);
-    if ((control.style & WS_VSCROLL) && total > visible) {
-        PixelRect bar{inside.right - kScrollBarWidth, inside.top, inside.right, inside.bottom};
-        inside.right = bar.left;
-        paintScrollBar(image, bar, firstVisibleItem(control, visible), visible, total);
-    }
-    int first = firstVisibleItem(control, visible);
-    for (int i = first; i < total && (i - first) * kTextLineHeight < inside.height(); ++i) {
-        PixelRect row{inside.left, inside.top + (i - first) * kTextLineHeight, inside.right,
-                      inside.top + (i - first + 1) * kTextLineHeight};
-        bool selected = i == control.selection;
-        if (selected) image.fillRect(intersect(row, image.clip()), palette::kSelection);
-        drawLine(image, font, row.left + 2, row.top, Label{control.items[static_cast<size_t>(i)]},
-                 selected ? palette::kSelectionText : palette::kText);
-    }
-}
-
-static void paintComboBox(Image& image, const BitmapFont& font, const ControlView& control, const PixelRect& rect) {
-    image.fillRect(intersect(rect, image.clip()), palette::kWindow);
-    drawSunkenEdge(image, rect);
-    PixelRect button{rect.right - 2 - kScrollBarWidth, rect.top + 2, rect.right - 2, rect.bottom - 2};
-    image.fillRect(intersect(button, image.clip()), palette::kFace);
-    drawRaisedEdge(image, button);
-    drawDownArrow(image, button.left + 7, button.top + button.height() / 2 - 2);
-    std::string shown = control.text;
-    if (shown.empty() && control.selection >= 0 && control.selection < static_cast<int>(control.items.size())) {
-        shown = control.items[static_cast<size_t>(control.selection)];
-    }
-    ClipScope clip(image, PixelRect{rect.left + 2, rect.top + 2, button.left, rect.bottom - 2});
-    drawLine(image, font, rect.left + 4, centredLineTop(rect), Label{shown}, palette::kText);
 }
 
 static void paintUnknown(Image& image, const BitmapFont& font, const ControlView& control, const PixelRect& rect) {

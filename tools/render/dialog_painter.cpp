@@ -5,6 +5,7 @@
 
 #include "platform/win32_types.h"
 #include "tools/render/control_painter.h"
+#include "tools/render/list_painter.h"
 #include "tools/render/palette.h"
 
 namespace uitools {
@@ -13,7 +14,11 @@ static bool hasDialogFrame(uint32_t style) {
     return (style & DS_MODALFRAME) != 0 || (style & WS_DLGFRAME) != 0;
 }
 
-WindowLayout layoutWindow(const DialogView& view) {
+static PixelRect moved(const PixelRect& rect, int x, int y) {
+    return PixelRect{rect.left + x, rect.top + y, rect.right + x, rect.bottom + y};
+}
+
+WindowLayout layoutWindow(const DialogView& view, int x, int y) {
     WindowLayout layout;
     layout.frameWidth = hasDialogFrame(view.style) ? kDialogFrameWidth : ((view.style & WS_BORDER) ? 1 : 0);
     bool caption = (view.style & WS_CAPTION) == WS_CAPTION;
@@ -30,6 +35,9 @@ WindowLayout layoutWindow(const DialogView& view) {
         }
     }
     layout.client = PixelRect{inner, inner + captionHeight, width - inner, height - inner};
+    for (PixelRect* part : {&layout.window, &layout.titleBar, &layout.closeBox, &layout.client}) {
+        if (part->width() > 0) *part = moved(*part, x, y);
+    }
     return layout;
 }
 
@@ -62,19 +70,22 @@ static void paintCloseBox(Image& image, const PixelRect& box) {
     }
 }
 
-static void paintTitleBar(Image& image, const WindowLayout& layout, const std::string& title, const BitmapFont& font) {
+// The window in front has the coloured title bar; the ones below it a grey one.
+static void paintTitleBar(Image& image, const WindowLayout& layout, const DialogView& view, const BitmapFont& font) {
+    Colour start = view.inactive ? palette::kInactiveTitle : palette::kTitle;
+    Colour end = view.inactive ? palette::kInactiveTitleEnd : palette::kTitleEnd;
     const PixelRect& bar = layout.titleBar;
     for (int x = bar.left; x < bar.right; ++x) {
         int span = std::max(1, bar.width() - 1), t = x - bar.left;
         auto mix = [&](uint8_t a, uint8_t b) { return static_cast<uint8_t>(a + (b - a) * t / span); };
-        Colour c{mix(palette::kTitle.r, palette::kTitleEnd.r), mix(palette::kTitle.g, palette::kTitleEnd.g),
-                 mix(palette::kTitle.b, palette::kTitleEnd.b), 255};
+        Colour c{mix(start.r, end.r), mix(start.g, end.g), mix(start.b, end.b), 255};
         image.verticalLine(x, bar.top, bar.bottom, c);
     }
     int textRight = layout.closeBox.width() > 0 ? layout.closeBox.left - 2 : bar.right - 2;
-    image.setClip(PixelRect{bar.left, bar.top, textRight, bar.bottom});
+    image.setClip(intersect(image.clip(), PixelRect{bar.left, bar.top, textRight, bar.bottom}));
     int lineTop = bar.top + (bar.height() - kTextLineHeight) / 2;
-    drawParagraph(image, font, bar.left + 4, lineTop - kTextCellOffset, title, kTextLineHeight, palette::kTitleText);
+    drawParagraph(image, font, bar.left + 4, lineTop - kTextCellOffset, view.title, kTextLineHeight,
+                  view.inactive ? palette::kInactiveTitleText : palette::kTitleText);
     image.clearClip();
     if (layout.closeBox.width() > 0) paintCloseBox(image, layout.closeBox);
 }
@@ -83,16 +94,25 @@ Image paintDialog(const DialogView& view, const BitmapFont& font) {
     WindowLayout layout = layoutWindow(view);
     if (layout.window.width() > kLargestPicture || layout.window.height() > kLargestPicture) return Image();
     Image image(layout.window.width(), layout.window.height(), palette::kFace);
-    paintFrame(image, layout);
-    if (layout.titleBar.width() > 0) paintTitleBar(image, layout, view.title, font);
+    paintDialogInto(image, view, font, 0, 0);
+    return image;
+}
+
+void paintDialogInto(Image& target, const DialogView& view, const BitmapFont& font, int x, int y) {
+    WindowLayout layout = layoutWindow(view, x, y);
+    target.clearClip();
+    target.fillRect(layout.window, palette::kFace);
+    paintFrame(target, layout);
+    if (layout.titleBar.width() > 0) paintTitleBar(target, layout, view, font);
     // Controls never draw outside the client area, as child windows are clipped by their parent.
     for (const ControlView& control : view.controls) {
-        PixelRect rect = controlRectInPicture(layout, control);
-        image.setClip(layout.client);
-        paintControl(image, font, control, rect);
+        target.setClip(layout.client);
+        paintControl(target, font, control, controlRectInPicture(layout, control));
     }
-    image.clearClip();
-    return image;
+    target.clearClip();
+    for (const ControlView& control : view.controls) {
+        if (control.dropped) paintDroppedList(target, font, control, moved(control.droppedList, layout.client.left, layout.client.top));
+    }
 }
 
 }  // namespace uitools

@@ -27,12 +27,17 @@ constexpr int kTextCellOffset = 2;      // glyph cells start this far above a di
 // Pictures larger than this on either side are refused (a malformed template's size).
 constexpr int kLargestPicture = 8192;
 
-WindowLayout layoutWindow(const DialogView& view);
+// The parts of the window whose top-left corner is at (x, y) of the picture.
+WindowLayout layoutWindow(const DialogView& view, int x = 0, int y = 0);
 
 // The rectangle a control covers in the picture (a closed combo box keeps only its field).
 PixelRect controlRectInPicture(const WindowLayout& layout, const ControlView& control);
 
 // The picture of the dialog; empty when it would exceed kLargestPicture.
 Image paintDialog(const DialogView& view, const BitmapFont& font);
+
+// Paints the dialog over what `target` holds, its window's top-left corner at (x, y); an open
+// drop-down list may reach past the window, as it does on a screen.
+void paintDialogInto(Image& target, const DialogView& view, const BitmapFont& font, int x, int y);
 
 }  // namespace uitools

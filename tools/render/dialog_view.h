@@ -26,6 +26,15 @@ struct ControlView {
     std::vector<std::string> items;  // list and combo boxes
     int selection = -1;              // selected item, -1 for none
     int topItem = -1;                // list boxes: first item shown; -1 scrolls just enough to show the selection
+
+    // What only a running dialog has; a template's view shows none of it.
+    bool focused = false;    // holds the keyboard focus: a focus rectangle, or a field's caret
+    bool pushed = false;     // a push button held down
+    int selectionStart = 0;  // a field's selected characters (the caret at the end), shown while focused
+    int selectionEnd = 0;
+    int caretItem = -1;      // list boxes: the item the focus rectangle surrounds
+    bool dropped = false;    // combo boxes: the list is open, covering `droppedList` (client coordinates)
+    PixelRect droppedList;
 };
 
 struct DialogView {
@@ -34,6 +43,7 @@ struct DialogView {
     int clientWidth = 0;   // pixels
     int clientHeight = 0;  // pixels
     std::vector<ControlView> controls;
+    bool inactive = false;  // a running dialog below the one in front
 };
 
 // The kind of control a predefined class and style make.

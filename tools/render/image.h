@@ -54,6 +54,12 @@ public:
     // Copies `source` scaled by a whole factor, its top-left corner at (x, y).
     void blitScaled(const Image& source, int x, int y, int scale);
 
+    // The pixels, row after row from the top, each as R, G, B, A bytes.
+    const Colour* pixels() const { return pixels_.data(); }
+    bool samePixels(const Image& other) const {
+        return width_ == other.width_ && height_ == other.height_ && pixels_ == other.pixels_;
+    }
+
     // The picture as the bytes of an 8-bit RGBA PNG file; empty on failure.
     std::vector<uint8_t> encodePng() const;
 

@@ -14,6 +14,9 @@ constexpr Colour kText{0, 0, 0, 255};
 constexpr Colour kTitle{10, 36, 106, 255};
 constexpr Colour kTitleEnd{166, 202, 240, 255};
 constexpr Colour kTitleText{255, 255, 255, 255};
+constexpr Colour kInactiveTitle{128, 128, 128, 255};
+constexpr Colour kInactiveTitleEnd{192, 192, 192, 255};
+constexpr Colour kInactiveTitleText{212, 208, 200, 255};
 constexpr Colour kSelection{10, 36, 106, 255};
 constexpr Colour kSelectionText{255, 255, 255, 255};
 

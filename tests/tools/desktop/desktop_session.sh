@@ -1,0 +1,81 @@
+#!/bin/sh
+# A person at the Linux desktop front end, played with xdotool under Xvfb: renames a mesh from the
+# main window, ticks a flag and picks a material in the mesh editor, cancels it and leaves. What
+# the demo tells must match the golden transcript, the window must show the picture the renderer
+# draws of the screen (--snapshot) after each step, and at chosen steps that picture must be the
+# golden one. Needs Xvfb, xdotool and Debian's python3-pil.
+# usage: desktop_session.sh DEMO GOLDEN_DIR SCRATCH_DIR [--update]
+set -eu
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -s '-screen 0 1280x1024x24' sh "$0" "$@"
+fi
+demo=$1 golden=$2 scratch=$3 update=${4:-}
+rm -rf "$scratch" && mkdir -p "$scratch"
+snapshot=$scratch/screen.png
+failed=0
+
+"$demo" --out "$scratch/pictures" --snapshot "$snapshot" >"$scratch/transcript.txt" 2>&1 &
+demo_pid=$!
+trap 'kill $demo_pid 2>/dev/null || true' EXIT
+xdotool search --sync --name "UIResource dialogs" >/dev/null
+
+# Waits until the demo has handled an action and its window shows the snapshot (settle.py); after
+# a first failure the others are given less time, so that a broken run ends soon.
+shown=none deadline=15
+settle() {
+  if ! shown=$(/usr/bin/python3 "$(dirname "$0")/settle.py" "$snapshot" "$shown" "$1" "$deadline"); then
+    failed=1 deadline=2
+  fi
+}
+
+# Settles, and compares the snapshot with the golden picture NAME.png when one is named.
+step() {
+  settle "$1"
+  [ -n "${2:-}" ] || return 0
+  cp "$snapshot" "$scratch/$2.png"
+  if [ "$update" = --update ]; then cp "$snapshot" "$golden/$2.png"
+  elif ! cmp -s "$snapshot" "$golden/$2.png"; then echo "$2: the picture differs from $golden/$2.png (see $scratch/$2.png)"; failed=1
+  fi
+}
+
+step start
+xdotool mousemove 490 62 click 1                  # Rename...
+step rename
+xdotool type "Big "                              # typed in front of the old name, where the caret is
+step typed name-entry-typed
+xdotool key Return
+step renamed main-window-renamed
+xdotool mousemove 40 85 click 1                   # Guard, in the mesh list
+xdotool key alt+e                                 # &Edit Mesh...
+step editor
+xdotool mousemove 40 93 click 1                   # Fake Shadows
+step ticked mesh-editor-ticked
+xdotool mousemove 175 197 mousedown 1             # Fake Shadow Material, held down
+step pressed mesh-editor-pressed
+xdotool mouseup 1                                 # ... and let go: the material list opens
+step chooser
+xdotool mousemove 60 87 click 1                   # Granite
+xdotool mousemove 237 470 click 1                 # Use
+step picked
+xdotool key Escape                                # Cancel rolls the mesh back
+step cancelled main-window-cancelled
+xdotool key alt+f                                 # Material &Frame...
+step frame
+xdotool mousemove 433 12 click 1                  # its close box, at the right of its title bar
+step closed
+xdotool mousemove 490 290 click 1                 # Exit
+step exit
+xdotool key Return
+# Accepting the exit dialog ends the demo; one that is still running is stopped.
+for _ in 1 2 3 4 5 6 7 8 9 10; do kill -0 $demo_pid 2>/dev/null && sleep 0.5; done
+if kill -0 $demo_pid 2>/dev/null; then echo "the demo is still running after the exit dialog"; failed=1; fi
+trap - EXIT
+kill $demo_pid 2>/dev/null || true
+wait $demo_pid || { [ "$failed" -eq 1 ] || { echo "the demo ended with status $?"; failed=1; }; }
+
+sed "s#$scratch#SCRATCH#g" "$scratch/transcript.txt" >"$scratch/transcript.seen"
+if [ "$update" = --update ]; then cp "$scratch/transcript.seen" "$golden/desktop-session.txt"
+elif ! diff -u "$golden/desktop-session.txt" "$scratch/transcript.seen"; then failed=1
+fi
+[ "$failed" -eq 0 ] && echo "desktop session: as expected"
+exit "$failed"

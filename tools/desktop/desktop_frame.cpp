@@ -1,0 +1,70 @@
+// Painting the screen from the dialogs as they stand, and keeping a snapshot of it.
+#include "tools/desktop/desktop_frame.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "platform/dialog_driver.h"
+#include "tools/render/dialog_painter.h"
+#include "tools/render/dialog_view.h"
+#include "tools/render/file_bytes.h"
+#include "tools/render/module_font.h"
+
+namespace desktop {
+
+namespace {
+
+constexpr uitools::Colour kDesktopColour{58, 110, 165, 255};
+
+bool isShown(HWND dialog) {
+    return DialogDriver::isWindow(dialog) && (DialogDriver::style(dialog) & WS_VISIBLE) != 0;
+}
+
+}  // namespace
+
+void DialogStack::update(HWND innermost) {
+    dialogs_.erase(std::remove_if(dialogs_.begin(), dialogs_.end(), [](HWND dialog) { return !isShown(dialog); }),
+                   dialogs_.end());
+    if (innermost != nullptr && std::find(dialogs_.begin(), dialogs_.end(), innermost) == dialogs_.end())
+        dialogs_.push_back(innermost);
+}
+
+bool FramePainter::loadFont(std::string& error) { return uitools::loadModuleFont(font_, error); }
+
+const uitools::Image& FramePainter::paint(const std::vector<HWND>& dialogs) {
+    RECT screen = DialogDriver::windowRect(DialogHost::getDesktopWindow());
+    int width = screen.right - screen.left, height = screen.bottom - screen.top;
+    if (frame_.width() != width || frame_.height() != height) frame_ = uitools::Image(width, height, kDesktopColour);
+    frame_.clearClip();
+    frame_.fillRect(uitools::PixelRect{0, 0, width, height}, kDesktopColour);
+    for (HWND dialog : dialogs) {
+        uitools::DialogView view;
+        if (!uitools::viewOfLiveDialog(dialog, view)) continue;
+        view.inactive = dialog != dialogs.back();
+        RECT place = DialogDriver::windowRect(dialog);
+        uitools::paintDialogInto(frame_, view, font_, place.left - screen.left, place.top - screen.top);
+    }
+    return frame_;
+}
+
+bool SnapshotFile::write(const uitools::Image& frame, std::string& error) {
+    if (frame.samePixels(written_)) return true;
+    std::vector<uint8_t> png = frame.encodePng();
+    std::string partial = path_ + ".partial";
+    if (png.empty()) {
+        error = path_ + ": the picture cannot be encoded";
+        return false;
+    }
+    if (!uitools::writeFileBytes(partial, png.data(), png.size(), error)) return false;
+#ifdef _WIN32
+    std::remove(path_.c_str());  // Windows renames over no existing file
+#endif
+    if (std::rename(partial.c_str(), path_.c_str()) != 0) {
+        error = path_ + ": cannot be replaced";
+        return false;
+    }
+    written_ = frame;
+    return true;
+}
+
+}  // namespace desktop

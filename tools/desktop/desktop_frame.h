@@ -1,0 +1,52 @@
+// The screen a person sees, painted by the renderer: the desktop with the running dialogs on it,
+// each at its screen place and drawn from its live state, the innermost on top. Shared by the
+// window of the Linux front end, the snapshots of either platform and the benchmarks.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/win32_types.h"
+#include "tools/render/bitmap_font.h"
+#include "tools/render/image.h"
+
+namespace desktop {
+
+// The modal dialogs on the screen, bottom first.
+class DialogStack {
+public:
+    // Brings the stack up to date with the dialog waiting for input now: dialogs that ended or hid
+    // leave, and `innermost` goes on top when it is new.
+    void update(HWND innermost);
+    const std::vector<HWND>& dialogs() const { return dialogs_; }
+
+private:
+    std::vector<HWND> dialogs_;
+};
+
+class FramePainter {
+public:
+    // False, with `error` saying why, when the module's font cannot be read.
+    bool loadFont(std::string& error);
+    // The desktop as large as the dialog manager's, with `dialogs` on it, bottom first.
+    const uitools::Image& paint(const std::vector<HWND>& dialogs);
+    const uitools::Image& frame() const { return frame_; }
+
+private:
+    uitools::BitmapFont font_;
+    uitools::Image frame_;
+};
+
+// A PNG file that always holds the last frame it was given: rewritten only when the frame changed,
+// through a temporary file renamed over it, so that a reader never sees half a picture.
+class SnapshotFile {
+public:
+    explicit SnapshotFile(std::string path) : path_(std::move(path)) {}
+    bool write(const uitools::Image& frame, std::string& error);
+
+private:
+    std::string path_;
+    uitools::Image written_;
+};
+
+}  // namespace desktop

@@ -1,0 +1,38 @@
+// A person's keyboard and mouse, as SDL reports them, passed on to the dialog manager through the
+// driver: keys that are no text as virtual keys, text as characters of code page 1252, the left
+// button and the wheel where the pointer is, window pixels being screen pixels.
+#pragma once
+
+#include <set>
+
+#include <SDL.h>
+
+#include "platform/win32_types.h"
+#include "tools/render/image.h"
+
+namespace desktop {
+
+// The virtual key of a key that types no text (Tab, Enter, the arrows, the modifiers, ...), or of
+// a letter or digit while Ctrl or Alt is held; 0 for the keys whose text comes as text input.
+int virtualKeyOf(SDL_Keycode key, Uint16 modifiers);
+
+class SdlInput {
+public:
+    // Passes the event on for `dialog`, the dialog waiting for input, whose close box covers
+    // `closeBox` on the screen (empty when it has none); true when it made any input.
+    bool forward(const SDL_Event& event, HWND dialog, const uitools::PixelRect& closeBox);
+
+private:
+    bool key(const SDL_KeyboardEvent& event);
+    bool text(const char* utf8);
+    bool button(const SDL_MouseButtonEvent& event, HWND dialog, const uitools::PixelRect& closeBox);
+    bool moved(int x, int y);
+    void movePointer(int x, int y);
+    void pointAtMouse();
+
+    std::set<int> held_;            // the virtual keys passed on as down
+    bool buttonDown_ = false;       // the left button went down on a dialog, not on its close box
+    bool pressedCloseBox_ = false;  // the left button went down on the close box
+};
+
+}  // namespace desktop
