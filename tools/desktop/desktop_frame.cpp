@@ -47,22 +47,44 @@ const uitools::Image& FramePainter::paint(const std::vector<HWND>& dialogs) {
     return frame_;
 }
 
-bool SnapshotFile::write(const uitools::Image& frame, std::string& error) {
+namespace {
+
+// Writes `bytes` to `path` through a temporary file renamed over it.
+bool replaceFile(const std::string& path, const std::vector<uint8_t>& bytes, std::string& error) {
+    std::string partial = path + ".partial";
+    if (!uitools::writeFileBytes(partial, bytes.data(), bytes.size(), error)) return false;
+#ifdef _WIN32
+    std::remove(path.c_str());  // Windows renames over no existing file
+#endif
+    if (std::rename(partial.c_str(), path.c_str()) == 0) return true;
+    error = path + ": cannot be replaced";
+    return false;
+}
+
+std::vector<uint8_t> dialogPlaces(const std::vector<HWND>& dialogs) {
+    std::string lines;
+    for (HWND dialog : dialogs) {
+        RECT frame = DialogDriver::windowRect(dialog);
+        RECT client = DialogDriver::clientRect(dialog);
+        for (LONG value : {frame.left, frame.top, frame.right, frame.bottom, client.left, client.top})
+            lines += std::to_string(value) + " ";
+        lines += DialogDriver::text(dialog) + "\n";
+    }
+    return std::vector<uint8_t>(lines.begin(), lines.end());
+}
+
+}  // namespace
+
+bool SnapshotFile::write(const uitools::Image& frame, const std::vector<HWND>& dialogs, std::string& error) {
     if (frame.samePixels(written_)) return true;
     std::vector<uint8_t> png = frame.encodePng();
-    std::string partial = path_ + ".partial";
     if (png.empty()) {
         error = path_ + ": the picture cannot be encoded";
         return false;
     }
-    if (!uitools::writeFileBytes(partial, png.data(), png.size(), error)) return false;
-#ifdef _WIN32
-    std::remove(path_.c_str());  // Windows renames over no existing file
-#endif
-    if (std::rename(partial.c_str(), path_.c_str()) != 0) {
-        error = path_ + ": cannot be replaced";
+    // The places first: a reader that sees the new picture finds them already there.
+    if (!replaceFile(path_ + ".dialogs", dialogPlaces(dialogs), error) || !replaceFile(path_, png, error))
         return false;
-    }
     written_ = frame;
     return true;
 }

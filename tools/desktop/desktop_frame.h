@@ -38,11 +38,14 @@ private:
 };
 
 // A PNG file that always holds the last frame it was given: rewritten only when the frame changed,
-// through a temporary file renamed over it, so that a reader never sees half a picture.
+// through a temporary file renamed over it, so that a reader never sees half a picture. Beside it,
+// PATH.dialogs says where the dialogs of the frame stand, bottom first, one line each:
+// "LEFT TOP RIGHT BOTTOM CLIENT_LEFT CLIENT_TOP TITLE" in screen pixels (the frame's pixels), so
+// that a person's actions can be aimed at controls placed by their templates.
 class SnapshotFile {
 public:
     explicit SnapshotFile(std::string path) : path_(std::move(path)) {}
-    bool write(const uitools::Image& frame, std::string& error);
+    bool write(const uitools::Image& frame, const std::vector<HWND>& dialogs, std::string& error);
 
 private:
     std::string path_;

@@ -115,7 +115,7 @@ private:
 
     void keepSnapshot() {
         std::string error;
-        if (!snapshotWanted_ || snapshot_.write(painter_.frame(), error)) return;
+        if (!snapshotWanted_ || snapshot_.write(painter_.frame(), stack_.dialogs(), error)) return;
         std::cerr << "snapshot: " << error << "\n";
         snapshotWanted_ = false;
     }

@@ -31,7 +31,7 @@ private:
         if (!snapshotWanted_) return;
         stack_.update(dialog);
         std::string error;
-        if (!snapshot_.write(painter_.paint(stack_.dialogs()), error)) {
+        if (!snapshot_.write(painter_.paint(stack_.dialogs()), stack_.dialogs(), error)) {
             std::cerr << "snapshot: " << error << "\n";
             snapshotWanted_ = false;
         }

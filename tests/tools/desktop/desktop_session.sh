@@ -1,15 +1,18 @@
 #!/bin/sh
 # A person at the Linux desktop front end, played with xdotool under Xvfb: renames a mesh from the
-# main window, ticks a flag and picks a material in the mesh editor, cancels it and leaves. What
-# the demo tells must match the golden transcript, the window must show the picture the renderer
-# draws of the screen (--snapshot) after each step, and at chosen steps that picture must be the
-# golden one. Needs Xvfb, xdotool and Debian's python3-pil.
-# usage: desktop_session.sh DEMO GOLDEN_DIR SCRATCH_DIR [--update]
+# main window, ticks a flag and picks a material in the mesh editor, cancels it and leaves. Each
+# click aims at the middle of a control as its template places it (where.py, from the inspector's
+# reading of the template and where the front end shows the dialog). What the demo tells must
+# match the golden transcript, the window must show the picture the renderer draws of the screen
+# (--snapshot) after each step, and at chosen steps that picture must be the golden one. Needs
+# Xvfb, xdotool and Debian's python3-pil.
+# usage: desktop_session.sh DEMO INSPECTOR DEMO_RES GOLDEN_DIR SCRATCH_DIR [--update]
 set -eu
 if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s '-screen 0 1280x1024x24' sh "$0" "$@"
 fi
-demo=$1 golden=$2 scratch=$3 update=${4:-}
+demo=$1 inspector=$2 demo_res=$3 golden=$4 scratch=$5 update=${6:-}
+here=$(cd "$(dirname "$0")" && pwd)
 rm -rf "$scratch" && mkdir -p "$scratch"
 snapshot=$scratch/screen.png
 failed=0
@@ -28,6 +31,9 @@ settle() {
   fi
 }
 
+# The screen point of a control of the dialog in front: TEMPLATE CONTROL [--res FILE] [--item N].
+at() { /usr/bin/python3 "$here/where.py" "$inspector" "$snapshot" "$@"; }
+
 # Settles, and compares the snapshot with the golden picture NAME.png when one is named.
 step() {
   settle "$1"
@@ -39,31 +45,31 @@ step() {
 }
 
 step start
-xdotool mousemove 490 62 click 1                  # Rename...
+xdotool mousemove $(at 300 3010 --res "$demo_res") click 1               # Rename...
 step rename
 xdotool type "Big "                              # typed in front of the old name, where the caret is
 step typed name-entry-typed
 xdotool key Return
 step renamed main-window-renamed
-xdotool mousemove 40 85 click 1                   # Guard, in the mesh list
+xdotool mousemove $(at 300 3001 --res "$demo_res" --item 2) click 1      # Guard, in the mesh list
 xdotool key alt+e                                 # &Edit Mesh...
 step editor
-xdotool mousemove 40 93 click 1                   # Fake Shadows
+xdotool mousemove $(at 109 1156) click 1                                 # Fake Shadows
 step ticked mesh-editor-ticked
-xdotool mousemove 175 197 mousedown 1             # Fake Shadow Material, held down
+xdotool mousemove $(at 109 1001) mousedown 1                             # Fake Shadow Material, held down
 step pressed mesh-editor-pressed
 xdotool mouseup 1                                 # ... and let go: the material list opens
 step chooser
-xdotool mousemove 60 87 click 1                   # Granite
-xdotool mousemove 237 470 click 1                 # Use
+xdotool mousemove $(at 102 1085 --item 2) click 1                       # Granite (Bark, Default, Granite, ...)
+xdotool mousemove $(at 102 1) click 1                                    # Use
 step picked
 xdotool key Escape                                # Cancel rolls the mesh back
 step cancelled main-window-cancelled
 xdotool key alt+f                                 # Material &Frame...
 step frame
-xdotool mousemove 433 12 click 1                  # its close box, at the right of its title bar
+xdotool mousemove $(at --close-box) click 1                              # its close box
 step closed
-xdotool mousemove 490 290 click 1                 # Exit
+xdotool mousemove $(at 300 3015 --res "$demo_res") click 1               # Exit
 step exit
 xdotool key Return
 # Accepting the exit dialog ends the demo; one that is still running is stopped.
