@@ -5,6 +5,7 @@
 #include "tests/differential/random_scenario.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <vector>
 
@@ -84,19 +85,6 @@ std::string somewhereOn(Random& random, const Stage& stage, const std::string& c
     }
 }
 
-// A press, a move and a release. A drag that starts in a text field ends at one of its own ends:
-// across other controls it would stop inside the text, where fonts decide.
-std::string randomDrag(Random& random, const Stage& stage) {
-    const std::string& from = random.pick(stage.controls);
-    auto target = [&]() {
-        if (isField(stage, from)) return from + (random.below(2) ? " 3 3" : " -3 3");
-        return somewhereOn(random, stage, random.pick(stage.controls));
-    };
-    std::string over = target();
-    std::string released = target();
-    return "mouse-down " + from + "\n  snapshot\n  mouse-move " + over + "\n  snapshot\n  mouse-up " + released;
-}
-
 // Where the pointer rests between actions: at the dialog's far corner, where no list drops. A
 // list dropped by a key under a pointer that stays still follows it under Wine or not, as the X
 // server's timing has it.
@@ -104,22 +92,60 @@ const char kRest[] = "mouse-move DIALOG -3 -3";
 
 std::string withPointerAtRest(const std::string& action) { return action + "\n  " + kRest; }
 
-std::string randomStep(Random& random, const Stage& stage) {
-    int roll = random.below(100);
-    if (roll < 36) return "key " + random.pick(kKeys);
-    if (roll < 44) return std::string("key Alt+") + static_cast<char>(stage.letters[static_cast<size_t>(random.below(static_cast<int>(stage.letters.size())))] - 'a' + 'A');
-    if (roll < 54) {
+// The actions of one scenario. Two presses of separate actions never land on the same point: they
+// would make a double click or not as the time between them has it, which differs from run to run.
+class Steps {
+public:
+    Steps(Random& random, const Stage& stage) : random_(random), stage_(stage) {}
+
+    std::string next() {
+        int roll = random_.below(100);
+        if (roll < 36) return "key " + random_.pick(kKeys);
+        if (roll < 44) return std::string("key Alt+") + static_cast<char>(std::toupper(pickLetter()));
+        if (roll < 54) return "chars " + quoted(std::string(1, pickTyped()));
+        if (roll < 80) return withPointerAtRest("click-at " + pressPoint(random_.pick(stage_.controls)));
+        if (roll < 86) return withPointerAtRest("double-click-at " + pressPoint(random_.pick(stage_.controls)));
+        if (roll < 93) return withPointerAtRest(drag());
+        if (!stage_.lists.empty()) {
+            return withPointerAtRest("mouse-move " + random_.pick(stage_.lists) + "\n  wheel " +
+                                     (random_.below(2) ? "1" : "-1"));
+        }
+        return "close-box";
+    }
+
+private:
+    char pickLetter() { return stage_.letters[static_cast<size_t>(random_.below(static_cast<int>(stage_.letters.size())))]; }
+
+    char pickTyped() {
         static const std::string kTyped = "abkmz 07";
-        return "chars " + quoted(std::string(1, kTyped[static_cast<size_t>(random.below(static_cast<int>(kTyped.size())))]));
+        return kTyped[static_cast<size_t>(random_.below(static_cast<int>(kTyped.size())))];
     }
-    if (roll < 80) return withPointerAtRest("click-at " + somewhereOn(random, stage, random.pick(stage.controls)));
-    if (roll < 86) return withPointerAtRest("double-click-at " + somewhereOn(random, stage, random.pick(stage.controls)));
-    if (roll < 93) return withPointerAtRest(randomDrag(random, stage));
-    if (!stage.lists.empty()) {
-        return withPointerAtRest("mouse-move " + random.pick(stage.lists) + "\n  wheel " + (random.below(2) ? "1" : "-1"));
+
+    std::string pressPoint(const std::string& control) {
+        std::string point = somewhereOn(random_, stage_, control);
+        if (point == lastPress_) point = point == control ? control + " 3 3" : control;
+        lastPress_ = point;
+        return point;
     }
-    return "close-box";
-}
+
+    // A press, a move and a release. A drag that starts in a text field ends at one of its own
+    // ends: across other controls it would stop inside the text, where fonts decide.
+    std::string drag() {
+        std::string from = random_.pick(stage_.controls);
+        std::string pressed = pressPoint(from);
+        auto target = [&]() {
+            if (isField(stage_, from)) return from + (random_.below(2) ? " 3 3" : " -3 3");
+            return somewhereOn(random_, stage_, random_.pick(stage_.controls));
+        };
+        std::string over = target();
+        std::string released = target();
+        return "mouse-down " + pressed + "\n  snapshot\n  mouse-move " + over + "\n  snapshot\n  mouse-up " + released;
+    }
+
+    Random& random_;
+    const Stage& stage_;
+    std::string lastPress_;
+};
 
 }  // namespace
 
@@ -129,7 +155,8 @@ std::string randomScenario(uint64_t seed, int steps) {
     std::string text = "scenario sequence " + std::to_string(seed) + "\n  dialog " + stage.name + "\n  keep-ok-cancel\n";
     for (const std::string& action : stage.atInit) text += "  at init: " + action + "\n";
     text += std::string("  ") + kRest + "\n  snapshot\n";
-    for (int i = 0; i < steps; ++i) text += "  " + randomStep(random, stage) + "\n  snapshot\n";
+    Steps actions(random, stage);
+    for (int i = 0; i < steps; ++i) text += "  " + actions.next() + "\n  snapshot\n";
     return text;
 }
 
