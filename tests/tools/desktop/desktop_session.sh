@@ -20,7 +20,15 @@ failed=0
 "$demo" --out "$scratch/pictures" --snapshot "$snapshot" >"$scratch/transcript.txt" 2>&1 &
 demo_pid=$!
 trap 'kill $demo_pid 2>/dev/null || true' EXIT
-xdotool search --sync --name "UIResource dialogs" >/dev/null
+# The window, within 20 seconds and while the demo lives: a demo that cannot show it ends the test.
+for _ in $(seq 40); do
+  xdotool search --name "UIResource dialogs" >/dev/null 2>&1 && break
+  kill -0 $demo_pid 2>/dev/null || break
+  sleep 0.5
+done
+if ! xdotool search --name "UIResource dialogs" >/dev/null 2>&1; then
+  echo "the demo showed no window:"; cat "$scratch/transcript.txt"; exit 1
+fi
 
 # Waits until the demo has handled an action and its window shows the snapshot (settle.py); after
 # a first failure the others are given less time, so that a broken run ends soon.
