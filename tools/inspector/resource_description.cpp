@@ -82,6 +82,7 @@ bool isTgaPicture(const uint8_t* data, size_t size, int& width, int& height) {
     if (data[1] != 0 || data[2] != 2 || data[16] != 32) return false;
     width = data[12] | (data[13] << 8);
     height = data[14] | (data[15] << 8);
+    if (width == 0 || height == 0) return false;  // no decoder makes a picture of no pixels
     size_t pixels = static_cast<size_t>(width) * height * 4;
     if (size != kTgaHeader + data[0] + pixels + kTgaFooter) return false;
     return std::memcmp(data + size - 18, "TRUEVISION-XFILE.", 18) == 0;
