@@ -23,6 +23,7 @@ constexpr int kDoubleClickSize = 4;
 
 struct LastPress {
     HWND window = nullptr;
+    bool inDroppedList = false;  // a combo box's dropped list is a window of its own on USER32
     POINT point{0, 0};
     Clock::time_point time;
 };
@@ -146,18 +147,21 @@ WPARAM mouseKeys() {
 }
 
 // A second press within the double-click time and rectangle, on the same window, is a double
-// click; the press after a double click starts afresh.
-UINT pressMessage(HWND target, POINT point) {
+// click; the press after a double click starts afresh. A press that a combo box's dropped list
+// takes and one on the box itself are on two windows, as USER32 has them.
+UINT pressMessage(const Window& target, POINT point) {
     LastPress& last = input().lastPress;
     Clock::time_point now = Clock::now();
-    bool twice = last.window == target && now - last.time <= kDoubleClickTime &&
+    bool inDroppedList = target.kind == WindowKind::ComboBox && target.dropped;
+    bool twice = last.window == target.handle && last.inDroppedList == inDroppedList &&
+                 now - last.time <= kDoubleClickTime &&
                  std::abs(point.x - last.point.x) <= kDoubleClickSize / 2 &&
                  std::abs(point.y - last.point.y) <= kDoubleClickSize / 2;
-    last = twice ? LastPress{} : LastPress{target, point, now};
+    last = twice ? LastPress{} : LastPress{target.handle, inDroppedList, point, now};
     return twice ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN;
 }
 
-UINT mouseMessageOf(const InputEvent& event, HWND target) {
+UINT mouseMessageOf(const InputEvent& event, const Window& target) {
     switch (event.kind) {
     case InputKind::ButtonDown: return pressMessage(target, event.point);
     case InputKind::ButtonUp: return WM_LBUTTONUP;
@@ -187,7 +191,7 @@ bool mouseMessage(const InputEvent& event, MSG& message) {
     }
     RECT client = clientScreenRect(*window);
     POINT local{event.point.x - client.left, event.point.y - client.top};
-    message = MSG{target, mouseMessageOf(event, target), mouseKeys(), pointParam(local), 0, event.point};
+    message = MSG{target, mouseMessageOf(event, *window), mouseKeys(), pointParam(local), 0, event.point};
     return true;
 }
 
