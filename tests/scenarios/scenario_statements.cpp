@@ -5,69 +5,12 @@
 #include "platform/scripted_user/scripted_user.h"
 #include "tests/scenarios/dialog_state.h"
 #include "tests/scenarios/scenario_names.h"
+#include "tests/scenarios/statement_words.h"
 
 namespace scenario {
 
-namespace {
-
-// A statement's words with the readings handlers need; the first problem met is kept.
-class Words {
-public:
-    Words(const Statement& statement, std::string& error) : words_(statement.words), error_(error) {}
-
-    size_t size() const { return words_.size(); }
-    const std::string& text(size_t i) const { return i < words_.size() ? words_[i].text : empty_; }
-    bool quoted(size_t i) const { return i < words_.size() && words_[i].quoted; }
-    bool ok() const { return error_.empty(); }
-
-    long long value(size_t i) {
-        long long result = 0;
-        if (i >= words_.size()) fail("a value is missing");
-        else if (!valueOf(words_[i].text, result)) fail("no value is named " + words_[i].text);
-        return result;
-    }
-
-    // A quoted text, or the word null for a null pointer.
-    const char* textOrNull(size_t i) {
-        if (quoted(i)) return words_[i].text.c_str();
-        if (text(i) != "null") fail("a \"text\" or null is missing");
-        return nullptr;
-    }
-
-    // What follows "= ": the answer an action must give; false when none is asked for.
-    bool answer(long long& expected) {
-        for (size_t at = 0; at + 1 < words_.size(); ++at) {
-            if (!words_[at].quoted && words_[at].text == "=") {
-                expected = value(at + 1);
-                return true;
-            }
-        }
-        return false;
-    }
-
-    // How many words come before "= ANSWER".
-    size_t operands() const {
-        for (size_t at = 0; at < words_.size(); ++at) {
-            if (!words_[at].quoted && words_[at].text == "=") return at;
-        }
-        return words_.size();
-    }
-
-    void fail(const std::string& message) {
-        if (error_.empty()) error_ = message;
-    }
-
-private:
-    const std::vector<Token>& words_;
-    std::string& error_;
-    const std::string empty_;
-};
-
-using Handler = Outcome (*)(Words& words, StatementContext& context);
-
 Outcome checked(Words& words) { return words.ok() ? Outcome::Done : Outcome::Failed; }
 
-// An action's answer against the "= ANSWER" the statement asks for.
 Outcome answered(Words& words, long long actual) {
     long long expected = 0;
     if (words.answer(expected) && words.ok() && expected != actual)
@@ -81,6 +24,10 @@ HWND windowNamed(Words& words, size_t i, HWND dialog) {
 }
 
 int idOf(Words& words, size_t i) { return static_cast<int>(words.value(i)); }
+
+namespace {
+
+using Handler = Outcome (*)(Words& words, StatementContext& context);
 
 // A word parameter or long parameter: a value, or a quoted text handed over as a pointer.
 LPARAM parameter(Words& words, size_t i) {
@@ -251,96 +198,6 @@ Outcome closeBox(Words&, StatementContext& context) {
     if (!dialog.hasCloseBox()) return Outcome::Done;  // nothing to click, as for a person
     dialog.closeBox();
     return Outcome::Posted;
-}
-
-// ---- Checks --------------------------------------------------------------------------------------
-
-std::string quotedList(const std::vector<std::string>& texts) {
-    std::string list;
-    for (const std::string& text : texts) list += " \"" + text + "\"";
-    return list.empty() ? " (none)" : list;
-}
-
-void expectSame(Words& words, const std::string& what, const std::string& actual, const std::string& expected) {
-    if (actual != expected) words.fail(what + " is " + actual + ", not " + expected);
-}
-
-
-// A screen rectangle moved into the dialog's client area, where scenarios measure.
-RECT inDialog(RECT screen, HWND dialog) {
-    RECT client = DialogDriver::clientRect(dialog);
-    return RECT{screen.left - client.left, screen.top - client.top, screen.right - client.left,
-                screen.bottom - client.top};
-}
-
-// expect rect WINDOW L T R B / expect dropped-rect COMBO L T R B: a window's frame, or what a combo
-// box answers to CB_GETDROPPEDCONTROLRECT, in the dialog's client area; * leaves a side open.
-void expectRect(Words& words, HWND dialog) {
-    HWND window = windowNamed(words, 2, dialog);
-    RECT screen = DialogDriver::windowRect(window);
-    if (words.text(1) == "dropped-rect")
-        DialogHost::sendMessage(window, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&screen));
-    RECT rect = inDialog(screen, dialog);
-    const LONG sides[] = {rect.left, rect.top, rect.right, rect.bottom};
-    std::string actual, expected;
-    for (size_t side = 0; side < 4; ++side) {
-        bool open = words.text(3 + side) == "*";
-        actual += (open ? std::string("*") : std::to_string(sides[side])) + " ";
-        expected += (open ? std::string("*") : std::to_string(words.value(3 + side))) + " ";
-    }
-    expectSame(words, "the rectangle", actual, expected);
-}
-
-// expect style WINDOW has FLAG... / lacks FLAG...: a button's type (BS_...) is compared whole.
-void expectStyle(Words& words, DWORD style) {
-    bool has = words.text(3) == "has";
-    if (!has && words.text(3) != "lacks") words.fail("expect style WINDOW has|lacks FLAG...");
-    for (size_t i = 4; i < words.size(); ++i) {
-        DWORD flag = static_cast<DWORD>(words.value(i));
-        bool type = words.text(i).rfind("BS_", 0) == 0;
-        bool present = type ? (style & BS_TYPEMASK) == flag : (style & flag) == flag;
-        if (present != has) words.fail("the style " + std::to_string(style) + (has ? " lacks " : " has ") + words.text(i));
-    }
-}
-
-Outcome expect(Words& words, StatementContext& context) {
-    scripted::Dialog dialog(context.dialog);
-    const std::string& what = words.text(1);
-    if (what == "focus") {
-        int focused = dialog.focusedId();
-        expectSame(words, "the focus", focused == 0 ? "none" : controlName(focused), words.text(2));
-    } else if (what == "text") {
-        std::string actual = words.text(2) == "TITLE" ? dialog.title() : dialog.text(idOf(words, 2));
-        expectSame(words, "the text", "\"" + actual + "\"", "\"" + words.text(3) + "\"");
-    } else if (what == "int") {
-        expectSame(words, "the number", std::to_string(DialogHost::getDlgItemInt(context.dialog, idOf(words, 2))),
-                   std::to_string(words.value(3)));
-    } else if (what == "checked" || what == "unchecked") {
-        if (dialog.checked(idOf(words, 2)) != (what == "checked")) words.fail(words.text(2) + " is not " + what);
-    } else if (what == "selection") {
-        expectSame(words, "the selection", std::to_string(dialog.listSelection(idOf(words, 2))),
-                   std::to_string(words.value(3)));
-    } else if (what == "items") {
-        std::vector<std::string> expected;
-        for (size_t i = 3; i < words.size(); ++i) expected.push_back(words.text(i));
-        expectSame(words, "the list", quotedList(dialog.listItems(idOf(words, 2))), quotedList(expected));
-    } else if (what == "style") {
-        expectStyle(words, DialogDriver::style(windowNamed(words, 2, context.dialog)));
-    } else if (what == "sel") {
-        HWND field = windowNamed(words, 2, context.dialog);
-        DWORD low = 0, high = 0;
-        DialogHost::sendMessage(field, DialogDriver::isComboBox(field) ? CB_GETEDITSEL : EM_GETSEL,
-                                reinterpret_cast<WPARAM>(&low), reinterpret_cast<LPARAM>(&high));
-        expectSame(words, "the selection", std::to_string(low) + " " + std::to_string(high),
-                   std::to_string(words.value(3)) + " " + std::to_string(words.value(4)));
-    } else if (what == "rect" || what == "dropped-rect") {
-        expectRect(words, context.dialog);
-    } else if (what == "missing") {
-        if (dialog.hasControl(idOf(words, 2))) words.fail("the dialog has a control " + words.text(2));
-    } else {
-        words.fail("expect what? (focus, text, int, checked, unchecked, selection, sel, items, style, rect, dropped-rect, missing)");
-    }
-    return checked(words);
 }
 
 const struct {
