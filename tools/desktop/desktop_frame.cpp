@@ -31,18 +31,25 @@ void DialogStack::update(HWND innermost) {
 
 bool FramePainter::loadFont(std::string& error) { return uitools::loadModuleFont(font_, error); }
 
+void FramePainter::clearLastDialogs() {
+    frame_.clearClip();
+    for (const uitools::PixelRect& place : painted_) frame_.fillRect(place, kDesktopColour);
+    painted_.clear();
+}
+
 const uitools::Image& FramePainter::paint(const std::vector<HWND>& dialogs) {
     RECT screen = DialogDriver::windowRect(DialogHost::getDesktopWindow());
     int width = screen.right - screen.left, height = screen.bottom - screen.top;
+    // The desktop is filled once; after that only where dialogs lay in the last frame, since
+    // filling all of it each frame took most of the frame's time.
     if (frame_.width() != width || frame_.height() != height) frame_ = uitools::Image(width, height, kDesktopColour);
-    frame_.clearClip();
-    frame_.fillRect(uitools::PixelRect{0, 0, width, height}, kDesktopColour);
+    else clearLastDialogs();
     for (HWND dialog : dialogs) {
         uitools::DialogView view;
         if (!uitools::viewOfLiveDialog(dialog, view)) continue;
         view.inactive = dialog != dialogs.back();
         RECT place = DialogDriver::windowRect(dialog);
-        uitools::paintDialogInto(frame_, view, font_, place.left - screen.left, place.top - screen.top);
+        painted_.push_back(uitools::paintDialogInto(frame_, view, font_, place.left - screen.left, place.top - screen.top));
     }
     return frame_;
 }

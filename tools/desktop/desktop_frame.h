@@ -33,8 +33,11 @@ public:
     const uitools::Image& frame() const { return frame_; }
 
 private:
+    void clearLastDialogs();
+
     uitools::BitmapFont font_;
     uitools::Image frame_;
+    std::vector<uitools::PixelRect> painted_;  // where the last frame's dialogs lie on the desktop
 };
 
 // A PNG file that always holds the last frame it was given: rewritten only when the frame changed,

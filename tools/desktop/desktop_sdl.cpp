@@ -48,10 +48,24 @@ bool startVideo(std::string& error) {
         error = std::string("no display to show a window on (") + SDL_GetError() + ")";
         return false;
     }
-    if (!isInvisible(SDL_GetCurrentVideoDriver())) return true;
+    if (!isInvisible(SDL_GetCurrentVideoDriver())) {
+        std::atexit(SDL_Quit);
+        return true;
+    }
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
     error = "no display to show a window on (is DISPLAY set?)";
     return false;
+}
+
+// Video starts once and stays up for the life of the program. Closing the display and opening it
+// again at once can meet an X server that is resetting because its last client left (Xvfb does
+// so), and SDL then finds no display.
+bool videoReady(std::string& error) {
+    static int started = -1;  // not tried yet
+    static std::string whyNot;
+    if (started < 0) started = startVideo(whyNot) ? 1 : 0;
+    error = whyNot;
+    return started == 1;
 }
 
 // Where the close box of `dialog` is on the screen, for the clicks the dialog manager leaves to
@@ -71,11 +85,10 @@ public:
     ~SdlDesktop() override {
         DialogDriver::attachUser(nullptr, nullptr);
         if (window_ != nullptr) SDL_DestroyWindow(window_);
-        if (videoStarted_) SDL_QuitSubSystem(SDL_INIT_VIDEO);
     }
 
     bool start(std::string& error) {
-        if (!painter_.loadFont(error) || !(videoStarted_ = startVideo(error))) return false;
+        if (!painter_.loadFont(error) || !videoReady(error)) return false;
         const uitools::Image& empty = painter_.paint({});
         window_ = SDL_CreateWindow(kWindowTitle, kWindowX, kWindowY, empty.width(), empty.height(), SDL_WINDOW_SHOWN);
         if (window_ == nullptr) {
@@ -146,7 +159,6 @@ private:
 
     Watcher watcher_;
     SDL_Window* window_ = nullptr;
-    bool videoStarted_ = false;
     DialogStack stack_;
     FramePainter painter_;
     SdlInput input_;
@@ -156,12 +168,7 @@ private:
 
 }  // namespace
 
-bool canShowDialogs(std::string& whyNot) {
-    if (!startVideo(whyNot)) return false;
-    SDL_QuitSubSystem(SDL_INIT_VIDEO);
-    whyNot.clear();
-    return true;
-}
+bool canShowDialogs(std::string& whyNot) { return videoReady(whyNot); }
 
 std::unique_ptr<Desktop> Desktop::open(Watcher watcher, const std::string& snapshotPath, std::string& error) {
     auto desktop = std::make_unique<SdlDesktop>(std::move(watcher), snapshotPath);

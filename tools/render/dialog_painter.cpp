@@ -98,7 +98,7 @@ Image paintDialog(const DialogView& view, const BitmapFont& font) {
     return image;
 }
 
-void paintDialogInto(Image& target, const DialogView& view, const BitmapFont& font, int x, int y) {
+PixelRect paintDialogInto(Image& target, const DialogView& view, const BitmapFont& font, int x, int y) {
     WindowLayout layout = layoutWindow(view, x, y);
     target.clearClip();
     target.fillRect(layout.window, palette::kFace);
@@ -110,9 +110,14 @@ void paintDialogInto(Image& target, const DialogView& view, const BitmapFont& fo
         paintControl(target, font, control, controlRectInPicture(layout, control));
     }
     target.clearClip();
+    PixelRect painted = layout.window;
     for (const ControlView& control : view.controls) {
-        if (control.dropped) paintDroppedList(target, font, control, moved(control.droppedList, layout.client.left, layout.client.top));
+        if (!control.dropped) continue;
+        PixelRect list = moved(control.droppedList, layout.client.left, layout.client.top);
+        paintDroppedList(target, font, control, list);
+        painted = unite(painted, list);
     }
+    return painted;
 }
 
 }  // namespace uitools

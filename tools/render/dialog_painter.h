@@ -37,7 +37,8 @@ PixelRect controlRectInPicture(const WindowLayout& layout, const ControlView& co
 Image paintDialog(const DialogView& view, const BitmapFont& font);
 
 // Paints the dialog over what `target` holds, its window's top-left corner at (x, y); an open
-// drop-down list may reach past the window, as it does on a screen.
-void paintDialogInto(Image& target, const DialogView& view, const BitmapFont& font, int x, int y);
+// drop-down list may reach past the window, as it does on a screen. Answers the rectangle it
+// covered, the list included.
+PixelRect paintDialogInto(Image& target, const DialogView& view, const BitmapFont& font, int x, int y);
 
 }  // namespace uitools

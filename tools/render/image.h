@@ -23,6 +23,14 @@ struct PixelRect {
     bool contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
 };
 
+// The smallest rectangle holding both; an empty one adds nothing.
+inline PixelRect unite(const PixelRect& a, const PixelRect& b) {
+    if (a.width() <= 0 || a.height() <= 0) return b;
+    if (b.width() <= 0 || b.height() <= 0) return a;
+    return PixelRect{a.left < b.left ? a.left : b.left, a.top < b.top ? a.top : b.top,
+                     a.right > b.right ? a.right : b.right, a.bottom > b.bottom ? a.bottom : b.bottom};
+}
+
 inline PixelRect intersect(const PixelRect& a, const PixelRect& b) {
     PixelRect r{a.left > b.left ? a.left : b.left, a.top > b.top ? a.top : b.top,
                 a.right < b.right ? a.right : b.right, a.bottom < b.bottom ? a.bottom : b.bottom};
