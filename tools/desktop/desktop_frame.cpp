@@ -43,7 +43,7 @@ const uitools::Image& FramePainter::paint(const std::vector<HWND>& dialogs) {
     // The desktop is filled once; after that only where dialogs lay in the last frame, since
     // filling all of it each frame took most of the frame's time.
     if (frame_.width() != width || frame_.height() != height) frame_ = uitools::Image(width, height, kDesktopColour);
-    else clearLastDialogs();
+    clearLastDialogs();
     for (HWND dialog : dialogs) {
         uitools::DialogView view;
         if (!uitools::viewOfLiveDialog(dialog, view)) continue;
