@@ -79,10 +79,7 @@ LRESULT buttonPressed(Window& button, bool byMouse) {
 }
 
 bool isInside(const Window& button, LPARAM point) {
-    RECT client = clientRect(button);
-    int x = GET_X_LPARAM(point);
-    int y = GET_Y_LPARAM(point);
-    return x >= client.left && x < client.right && y >= client.top && y < client.bottom;
+    return contains(clientRect(button), POINT{GET_X_LPARAM(point), GET_Y_LPARAM(point)});
 }
 
 void changeStateOnClick(Window& button) {

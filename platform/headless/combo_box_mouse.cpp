@@ -11,10 +11,6 @@ namespace headless {
 
 namespace {
 
-bool contains(const RECT& rect, POINT point) {
-    return point.x >= rect.left && point.x < rect.right && point.y >= rect.top && point.y < rect.bottom;
-}
-
 POINT screenPointOf(const Window& combo, LPARAM point) {
     RECT client = clientScreenRect(combo);
     return POINT{client.left + GET_X_LPARAM(point), client.top + GET_Y_LPARAM(point)};

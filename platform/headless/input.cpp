@@ -81,10 +81,6 @@ MSG characterMessage(const InputEvent& event) {
 
 // ---- The mouse -------------------------------------------------------------------------------------
 
-bool contains(const RECT& rect, POINT point) {
-    return point.x >= rect.left && point.x < rect.right && point.y >= rect.top && point.y < rect.bottom;
-}
-
 // WM_NCHITTEST's HTTRANSPARENT: group boxes, and static controls without SS_NOTIFY, let the mouse
 // through to what lies below them.
 bool isTransparent(const Window& control) {
@@ -198,8 +194,6 @@ bool mouseMessage(const InputEvent& event, MSG& message) {
 }  // namespace
 
 void queueInput(const InputEvent& event) { input().queue.push_back(event); }
-
-bool hasInput() { return !input().queue.empty(); }
 
 void discardInput() {
     InputState& state = input();

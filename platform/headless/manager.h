@@ -76,7 +76,6 @@ struct InputEvent {
 
 // The queue the modal loop takes a person's input from once nothing posted is waiting.
 void queueInput(const InputEvent& event);
-bool hasInput();
 // Empties the queue and lets every key and button go, for a new user.
 void discardInput();
 // The message the next input makes, for the window it reaches; false when no input is waiting
@@ -123,6 +122,11 @@ RECT screenRect(const Window& window);     // GetWindowRect
 RECT clientRect(const Window& window);     // GetClientRect: origin 0, 0
 POINT clientOrigin(const Window& dialog);  // screen position of a dialog's client area
 RECT clientScreenRect(const Window& window);  // the client area in screen pixels
+
+// PtInRect: the right and bottom edges are outside.
+inline bool contains(const RECT& rect, POINT point) {
+    return point.x >= rect.left && point.x < rect.right && point.y >= rect.top && point.y < rect.bottom;
+}
 
 // ---- The shell (dialog_host_headless.cpp) --------------------------------------------------------
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <iostream>
 
 #include "platform/dialog_driver.h"
 #include "tools/render/dialog_painter.h"
@@ -94,6 +95,13 @@ bool SnapshotFile::write(const uitools::Image& frame, const std::vector<HWND>& d
         return false;
     written_ = frame;
     return true;
+}
+
+void SnapshotFile::keep(const uitools::Image& frame, const std::vector<HWND>& dialogs) {
+    std::string error;
+    if (!wanted() || write(frame, dialogs, error)) return;
+    std::cerr << "snapshot: " << error << "\n";
+    path_.clear();
 }
 
 }  // namespace desktop

@@ -44,13 +44,17 @@ private:
 // through a temporary file renamed over it, so that a reader never sees half a picture. Beside it,
 // PATH.dialogs says where the dialogs of the frame stand, bottom first, one line each:
 // "LEFT TOP RIGHT BOTTOM CLIENT_LEFT CLIENT_TOP TITLE" in screen pixels (the frame's pixels), so
-// that a person's actions can be aimed at controls placed by their templates.
+// that a person's actions can be aimed at controls placed by their templates. An empty path keeps
+// nothing; the first file that cannot be written is told on standard error and ends the keeping.
 class SnapshotFile {
 public:
     explicit SnapshotFile(std::string path) : path_(std::move(path)) {}
-    bool write(const uitools::Image& frame, const std::vector<HWND>& dialogs, std::string& error);
+    bool wanted() const { return !path_.empty(); }
+    void keep(const uitools::Image& frame, const std::vector<HWND>& dialogs);
 
 private:
+    bool write(const uitools::Image& frame, const std::vector<HWND>& dialogs, std::string& error);
+
     std::string path_;
     uitools::Image written_;
 };

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <iostream>
 
 #include <SDL.h>
 
@@ -80,7 +79,7 @@ uitools::PixelRect closeBoxOf(HWND dialog) {
 class SdlDesktop : public Desktop {
 public:
     SdlDesktop(Watcher watcher, const std::string& snapshotPath)
-        : watcher_(std::move(watcher)), snapshot_(snapshotPath), snapshotWanted_(!snapshotPath.empty()) {}
+        : watcher_(std::move(watcher)), snapshot_(snapshotPath) {}
 
     ~SdlDesktop() override {
         DialogDriver::attachUser(nullptr, nullptr);
@@ -107,7 +106,7 @@ private:
         watcher_(dialog);
         stack_.update(dialog);
         show(painter_.paint(stack_.dialogs()));
-        keepSnapshot();
+        snapshot_.keep(painter_.frame(), stack_.dialogs());
         waitForInput(dialog);
         // Input may reach no window (a press on a frame, a key with nothing to take it), and the
         // dialog manager takes a wake-up that handled nothing for a user who has given up: a
@@ -124,13 +123,6 @@ private:
                           surface->format->format, surface->pixels, surface->pitch);
         SDL_UnlockSurface(surface);
         SDL_UpdateWindowSurface(window_);
-    }
-
-    void keepSnapshot() {
-        std::string error;
-        if (!snapshotWanted_ || snapshot_.write(painter_.frame(), stack_.dialogs(), error)) return;
-        std::cerr << "snapshot: " << error << "\n";
-        snapshotWanted_ = false;
     }
 
     // Returns once the person did something the dialog manager has to handle; everything SDL has
@@ -163,7 +155,6 @@ private:
     FramePainter painter_;
     SdlInput input_;
     SnapshotFile snapshot_;
-    bool snapshotWanted_;
 };
 
 }  // namespace

@@ -2,8 +2,6 @@
 // person's input itself; the desktop only watches, from the driver's user timer.
 #include "tools/desktop/desktop.h"
 
-#include <iostream>
-
 #include "platform/dialog_driver.h"
 #include "tools/desktop/desktop_frame.h"
 
@@ -14,11 +12,11 @@ namespace {
 class WatchingDesktop : public Desktop {
 public:
     WatchingDesktop(Watcher watcher, const std::string& snapshotPath)
-        : watcher_(std::move(watcher)), snapshot_(snapshotPath), snapshotWanted_(!snapshotPath.empty()) {}
+        : watcher_(std::move(watcher)), snapshot_(snapshotPath) {}
     ~WatchingDesktop() override { DialogDriver::attachUser(nullptr, nullptr); }
 
     bool start(std::string& error) {
-        if (snapshotWanted_ && !painter_.loadFont(error)) return false;
+        if (snapshot_.wanted() && !painter_.loadFont(error)) return false;
         DialogDriver::attachUser(onWaiting, this);
         return true;
     }
@@ -28,20 +26,15 @@ private:
 
     void watch(HWND dialog) {
         watcher_(dialog);
-        if (!snapshotWanted_) return;
+        if (!snapshot_.wanted()) return;
         stack_.update(dialog);
-        std::string error;
-        if (!snapshot_.write(painter_.paint(stack_.dialogs()), stack_.dialogs(), error)) {
-            std::cerr << "snapshot: " << error << "\n";
-            snapshotWanted_ = false;
-        }
+        snapshot_.keep(painter_.paint(stack_.dialogs()), stack_.dialogs());
     }
 
     Watcher watcher_;
     DialogStack stack_;
     FramePainter painter_;
     SnapshotFile snapshot_;
-    bool snapshotWanted_;
 };
 
 }  // namespace
