@@ -12,13 +12,9 @@ cmake -S . -B "$windows" -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw64.cmake -D
   -DUIRESOURCE_BENCH=ON >/dev/null
 cmake --build "$windows" -j2 --target uiresource_bench >/dev/null
 
-# Under Xvfb there is no window manager, and Wine's X11 driver waits two seconds for one whenever a
-# managed window closes; the benchmark prefix makes Wine's windows unmanaged (USER32 is unchanged).
-export WINEPREFIX="$PWD/$windows/wineprefix" WINEDEBUG=-all
-# The prefix is made with a display: wineboot without one leaves a prefix that can create no window.
-[ -f "$WINEPREFIX/system.reg" ] || { mkdir -p "$WINEPREFIX"; xvfb-run -a sh -c '/usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1; wineserver -w'; }
-/usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-wineserver -w
+# The benchmark prefix is made as the tests' is (cmake/wine-prefix.sh: Wine's own fonts, unmanaged
+# windows), by the first Wine run below.
+export WINEPREFIX="$PWD/$windows/wineprefix"
 
 load_before=$(cut -d' ' -f1-3 /proc/loadavg)
 echo "== headless"

@@ -29,13 +29,16 @@ export UIRESOURCE_WINEPREFIX="$PWD/build/win64/wineprefix"
 # A desktop of a common size: xvfb-run's own 640 x 480 would move larger dialogs to fit.
 xvfb-run -a -s '-screen 0 1280x1024x24' sh -c '
   export WINEPREFIX="$UIRESOURCE_WINEPREFIX" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-  [ -f "$WINEPREFIX/system.reg" ] || { /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1; wineserver -w; }
+  sh cmake/wine-prefix.sh || exit 1
   wineserver -p
   # The background services of Wine start here, their output going nowhere: started by the first
   # test program instead, they would inherit the output pipe of ctest and keep it open, and ctest
   # would wait on them for ever.
   /usr/lib/wine/wine64 cmd /c exit >/dev/null 2>&1
-  ctest --preset win64; result=$?
+  # Every pixel the scenarios check under Wine follows from this face.
+  font=$(/usr/lib/wine/wine64 build/win64/bin/dialog_font_probe.exe); result=$?
+  echo "$font" | tr -d "\r"
+  ctest --preset win64 || result=1
   echo "== differential run: random scenarios on the headless manager and on USER32, compared"
   sh tests/differential/run-differential.sh build/native build/win64 1 200 || result=1
   echo "== package tests: the installed library taken as hosts take it"

@@ -3,7 +3,7 @@
 set -eu
 packages="cmake make g++ python3 python3-pil
   mingw-w64 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
-  wine64 wine xvfb xauth
+  wine64 wine fonts-wine xvfb xauth
   googletest libgtest-dev libbenchmark-dev libpng-dev libstb-dev
   clang libclang-rt-dev llvm lld pkg-config locales-all
   libsdl2-dev xdotool"

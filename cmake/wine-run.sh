@@ -13,13 +13,5 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEPATH="$bindir"
 wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  mkdir -p "$WINEPREFIX"
-  ( flock 9; [ -f "$WINEPREFIX/system.reg" ] || { "$wine" wineboot -i >/dev/null 2>&1; wineserver -w; } ) 9>"$WINEPREFIX.lock"
-fi
-# Windows as no window manager handles them: with none running under Xvfb, Wine otherwise waits
-# two seconds for one each time a dialog hides.
-if ! grep -qs '"Managed"="N"' "$WINEPREFIX/user.reg"; then
-  "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-fi
+sh "$(dirname "$0")/wine-prefix.sh"
 exec "$wine" "$@"

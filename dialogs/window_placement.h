@@ -7,5 +7,5 @@
 void moveTopLeftTo(HWND dialog, int x, int y);
 
 // Centres `dialog` on the desktop window, keeping its size, without repainting; each half is
-// taken with truncating division, so an odd size leans the dialog up and to the left.
+// taken with truncating division, so an odd size leans the dialog half a pixel down and right.
 void centreOnDesktop(HWND dialog);

@@ -77,6 +77,9 @@ DIALOG_DRIVER_API int controlId(HWND control);            // GetDlgCtrlID; 0 for
 DIALOG_DRIVER_API std::string className(HWND window);     // upper case: "BUTTON", "#32770"; "" for a bad handle
 DIALOG_DRIVER_API DWORD style(HWND window);               // GetWindowLong(GWL_STYLE); 0 for a bad handle
 DIALOG_DRIVER_API RECT clientRect(HWND window);           // the client area in screen pixels
+// The height in pixels of the font a dialog or control writes with (its dialog's, WM_GETFONT): a
+// line of text and a list's row follow from it. 0 for a bad handle.
+DIALOG_DRIVER_API int fontHeight(HWND window);
 // The control of `dialog` that is `window` or holds it (a combo box holds its edit field on
 // Windows), or null.
 DIALOG_DRIVER_API HWND controlHolding(HWND window, HWND dialog);

@@ -125,6 +125,8 @@ LRESULT comboBoxProcedure(Window& combo, UINT message, WPARAM wordParam, LPARAM 
     case CB_SHOWDROPDOWN: return comboShowDropDown(combo, wordParam);
     case CB_GETDROPPEDSTATE: return combo.dropped ? TRUE : FALSE;
     case CB_GETTOPINDEX: return combo.topItem;
+    // -1 asks for the selection field, which USER32 makes two pixels taller than an item.
+    case CB_GETITEMHEIGHT: return listItemHeight(combo) + (static_cast<int>(wordParam) == -1 ? 2 : 0);
     case CB_GETDROPPEDCONTROLRECT: return droppedControlRect(combo, longParam);
     case CB_LIMITTEXT: return setLimit(combo, wordParam) + TRUE;
     case CB_SETEDITSEL:

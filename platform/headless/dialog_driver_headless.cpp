@@ -80,6 +80,13 @@ RECT clientRect(HWND window) {
 }
 
 // The headless combo box is its own edit field, so every control holds only itself.
+// The manager draws every face as the 8-point ones Windows has, a base unit high.
+int fontHeight(HWND window) {
+    const headless::Window* found = findWindow(window);
+    if (found != nullptr && found->kind != headless::WindowKind::Dialog) found = findWindow(found->parent);
+    return found != nullptr ? found->baseUnits.height : 0;
+}
+
 HWND controlHolding(HWND window, HWND dialog) { return headless::isChildOf(window, dialog) ? window : nullptr; }
 
 void recordShellRequests(bool) { headless::shellRequestLog().clear(); }

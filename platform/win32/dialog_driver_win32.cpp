@@ -100,7 +100,39 @@ BOOL postMessage(HWND window, UINT message, WPARAM wordParam, LPARAM longParam) 
 
 namespace {
 
-void sendInput(INPUT input) { SendInput(1, &input, sizeof input); }
+// A press beside every dialog lands on the desktop's window, which belongs to another process
+// (explorer) and handles it whenever that process is scheduled: under load, after the user has
+// been called again and has read the dialog. Input sent here therefore meets a desktop of this
+// thread's own, a window behind every dialog that covers the screen, so that every press is handled
+// in this thread's queue before the next WM_TIMER calls the user. Like the desktop it takes the
+// activation from the dialog; unlike it, it never becomes active itself (that would raise it over
+// the dialogs), so keys then reach no window, as they reach none of this thread's on Windows.
+LRESULT CALLBACK desktopStandIn(HWND window, UINT message, WPARAM wordParam, LPARAM longParam) {
+    if (message != WM_MOUSEACTIVATE) return DefWindowProcA(window, message, wordParam, longParam);
+    SetActiveWindow(nullptr);
+    return MA_NOACTIVATE;
+}
+
+void placeDesktopStandIn() {
+    static HWND standIn = nullptr;
+    if (standIn != nullptr && IsWindow(standIn)) return;
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = desktopStandIn;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BACKGROUND + 1);
+    windowClass.lpszClassName = "UIResourceDesktopStandIn";
+    RegisterClassA(&windowClass);
+    standIn = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, windowClass.lpszClassName, "", WS_POPUP,
+                              GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+                              GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN), nullptr,
+                              nullptr, windowClass.hInstance, nullptr);
+    SetWindowPos(standIn, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+}
+
+void sendInput(INPUT input) {
+    placeDesktopStandIn();
+    SendInput(1, &input, sizeof input);
+}
 
 // The keys whose scan codes are extended: without the flag the arrows and their block would be
 // the numeric keypad's.
@@ -146,7 +178,10 @@ void typeCharacter(char character) {
 
 // The pointer is placed exactly, and USER32 queues the WM_MOUSEMOVE behind the input sent before
 // it; a button pressed next goes in at the new place.
-void moveMouse(POINT screen) { SetCursorPos(screen.x, screen.y); }
+void moveMouse(POINT screen) {
+    placeDesktopStandIn();
+    SetCursorPos(screen.x, screen.y);
+}
 
 void mouseButton(bool down) { sendMouse(down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP); }
 
@@ -182,6 +217,17 @@ RECT clientRect(HWND window) {
     if (!GetClientRect(window, &rect)) return rect;
     MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rect), 2);
     return rect;
+}
+
+int fontHeight(HWND window) {
+    if (!IsWindow(window)) return 0;
+    HDC context = GetDC(window);
+    HGDIOBJ previous = SelectObject(context, reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0)));
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(context, &metrics);
+    SelectObject(context, previous);
+    ReleaseDC(window, context);
+    return static_cast<int>(metrics.tmHeight);
 }
 
 HWND controlHolding(HWND window, HWND dialog) {

@@ -26,10 +26,8 @@ struct ShellRecorder {
 
 }  // namespace
 
-// Centred with each half truncated: x = (D.left + D.right) / 2 - w / 2, the same for y. Halving
-// the difference instead would move a dialog of odd width by a pixel: Wine's is 475 pixels wide,
-// while the headless desktop and exit dialog (1024 x 768, 408 x 178) are even both ways, so only
-// the Wine run tells the two apart. A title is shown by the one dialog it was given to. Cancel,
+// Centred with each half truncated: x = (D.left + D.right) / 2 - w / 2, the same for y (a dialog of
+// odd width is tested in tests/scenarios/dialog_host_test.cpp). A title is shown by the one dialog it was given to. Cancel,
 // Escape and the close box open nothing; accepting opens the link, cut to 255 characters,
 // maximised with the default verb, and a null or empty link nothing, also right after a real one.
 TEST(ExitDialog, ShowsItsTextsCentredAndOpensEachCallsLinkOnlyWhenAccepted) {

@@ -73,14 +73,15 @@ bool isField(const Stage& stage, const std::string& control) {
     return std::find(stage.fields.begin(), stage.fields.end(), control) != stage.fields.end();
 }
 
-// A point inside a control: its corner, its middle, or a row near its top (a list's first items).
-// A text field is clicked at its corner or middle only: where a click inside a text lands depends
-// on the font, and Wine's stand-in for "MS Sans Serif" is wider than the one Windows has.
+// A point inside a control: its corner, its middle, or a row near its top (a list's first items,
+// in the rows the list reports). A text field is clicked at its corner or middle only: where a
+// click inside a text lands depends on each character's width, which the headless manager takes
+// from the module's own font and USER32 from "MS Sans Serif".
 std::string somewhereOn(Random& random, const Stage& stage, const std::string& control) {
     if (isField(stage, control)) return random.below(2) ? control + " 3 3" : control;
     switch (random.below(4)) {
     case 0: return control + " 3 3";
-    case 1: return control + " 8 " + std::to_string(3 + 13 * random.below(4));
+    case 1: return control + " 8 3+row*" + std::to_string(random.below(4));
     default: return control;
     }
 }

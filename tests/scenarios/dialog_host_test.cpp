@@ -6,6 +6,7 @@
 #include <climits>
 #include <cstring>
 
+#include "dialogs/window_placement.h"
 #include "platform/dialog_driver.h"
 #include "tests/scenarios/dialog_checks.h"
 #include "tests/scenarios/scenario_ids.h"
@@ -82,6 +83,22 @@ TEST(DialogHost, DialogsArePlacedInDialogUnitsAndShownWhereTheyWereMoved) {
         EXPECT_EQ(shown.right, moved.right);
         EXPECT_EQ(shown.bottom, moved.bottom);
     }), 0);
+}
+
+// Centred with each half truncated: x = (D.left + D.right) / 2 - w / 2, the same for y. Halving
+// the difference instead would put a dialog of odd width a pixel further left; BORDERED is 227 pixels
+// wide (150 units of 6 pixels in 4, and its border) on both dialog managers.
+TEST(DialogHost, ADialogOfOddWidthIsCentredWithEachHalfTruncated) {
+    RECT centred{};
+    EXPECT_EQ(runChecks(IDD_BORDERED, [&centred](HWND dialog) {
+        centreOnDesktop(dialog);
+        centred = rectOf(dialog);
+    }, [](scripted::Dialog&) {}), 0);
+    RECT desktop = rectOf(DialogHost::getDesktopWindow());
+    LONG width = centred.right - centred.left, height = centred.bottom - centred.top;
+    EXPECT_EQ(width % 2, 1);
+    EXPECT_EQ(centred.left, (desktop.left + desktop.right) / 2 - width / 2);
+    EXPECT_EQ(centred.top, (desktop.top + desktop.bottom) / 2 - height / 2);
 }
 
 // A popup with a border and no caption has a one-pixel frame on each side and no title bar.

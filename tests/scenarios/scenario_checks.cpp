@@ -34,12 +34,13 @@ void expectRect(Words& words, HWND dialog) {
     if (words.text(1) == "dropped-rect")
         DialogHost::sendMessage(window, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&screen));
     RECT rect = inDialog(screen, dialog);
+    Measures measures = measuresOf(window);
     const LONG sides[] = {rect.left, rect.top, rect.right, rect.bottom};
     std::string actual, expected;
     for (size_t side = 0; side < 4; ++side) {
         bool open = words.text(3 + side) == "*";
         actual += (open ? std::string("*") : std::to_string(sides[side])) + " ";
-        expected += (open ? std::string("*") : std::to_string(words.value(3 + side))) + " ";
+        expected += (open ? std::string("*") : std::to_string(words.pixels(3 + side, measures))) + " ";
     }
     expectSame(words, "the rectangle", actual, expected);
 }

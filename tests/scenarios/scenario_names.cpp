@@ -108,6 +108,51 @@ bool valueOf(const std::string& name, long long& value) {
     return found != nullptr || parseNumber(name, value);
 }
 
+namespace {
+
+// One factor of a pixel expression at `at`: a decimal number or a measure.
+bool pixelFactor(const std::string& text, size_t& at, const Measures& measures, long long& value) {
+    for (const auto& [name, measure] : {std::pair<const char*, long long>{"font", measures.font}, {"row", measures.row}}) {
+        if (text.compare(at, std::strlen(name), name) == 0) {
+            at += std::strlen(name);
+            value = measure;
+            return true;
+        }
+    }
+    size_t digits = text.find_first_not_of("0123456789", at);
+    digits = digits == std::string::npos ? text.size() : digits;
+    if (digits == at || digits - at > 9) return false;
+    value = std::stoll(text.substr(at, digits - at));
+    at = digits;
+    return true;
+}
+
+bool pixelTerm(const std::string& text, size_t& at, const Measures& measures, long long& value) {
+    if (!pixelFactor(text, at, measures, value)) return false;
+    while (at < text.size() && (text[at] == '*' || text[at] == '/')) {
+        char operation = text[at++];
+        long long factor = 0;
+        if (!pixelFactor(text, at, measures, factor) || (operation == '/' && factor == 0)) return false;
+        value = operation == '*' ? value * factor : value / factor;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool pixelsOf(const std::string& text, const Measures& measures, long long& value) {
+    size_t at = text.rfind('-', 0) == 0 ? 1 : 0;
+    long long sum = 0, term = 0;
+    if (!pixelTerm(text, at, measures, sum)) return false;
+    while (at < text.size() && (text[at] == '+' || text[at] == '-')) {
+        char operation = text[at++];
+        if (!pixelTerm(text, at, measures, term)) return false;
+        sum = operation == '+' ? sum + term : sum - term;
+    }
+    value = text[0] == '-' ? -sum : sum;
+    return at == text.size();
+}
+
 std::string controlName(int id) {
     for (const Named& entry : kControls) {
         if (entry.value == id) return entry.name;

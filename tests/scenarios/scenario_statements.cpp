@@ -25,6 +25,15 @@ HWND windowNamed(Words& words, size_t i, HWND dialog) {
 
 int idOf(Words& words, size_t i) { return static_cast<int>(words.value(i)); }
 
+Measures measuresOf(HWND window) {
+    Measures measures;
+    measures.font = DialogDriver::fontHeight(window);
+    std::string className = DialogDriver::className(window);
+    UINT itemHeight = className == "LISTBOX" ? LB_GETITEMHEIGHT : className == "COMBOBOX" ? CB_GETITEMHEIGHT : 0;
+    measures.row = itemHeight != 0 ? DialogHost::sendMessage(window, itemHeight, 0, 0) : measures.font;
+    return measures;
+}
+
 namespace {
 
 using Handler = Outcome (*)(Words& words, StatementContext& context);
@@ -164,8 +173,9 @@ POINT pointOn(Words& words, size_t i, HWND dialog) {
     HWND window = windowNamed(words, i, dialog);
     if (words.size() < i + 3) return DialogDriver::centreOf(window);
     RECT frame = DialogDriver::windowRect(window);
-    LONG x = static_cast<LONG>(words.value(i + 1));
-    LONG y = static_cast<LONG>(words.value(i + 2));
+    Measures measures = measuresOf(window);
+    LONG x = static_cast<LONG>(words.pixels(i + 1, measures));
+    LONG y = static_cast<LONG>(words.pixels(i + 2, measures));
     return POINT{x < 0 ? frame.right + x : frame.left + x, y < 0 ? frame.bottom + y : frame.top + y};
 }
 

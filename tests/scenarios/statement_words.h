@@ -27,6 +27,14 @@ public:
         return result;
     }
 
+    // Pixels, in numbers or in the measures of the window they are taken on (pixelsOf).
+    long long pixels(size_t i, const Measures& measures) {
+        long long result = 0;
+        if (i >= words_.size()) fail("a value is missing");
+        else if (!pixelsOf(words_[i].text, measures, result)) fail(words_[i].text + " is no pixels");
+        return result;
+    }
+
     // A quoted text, or the word null for a null pointer.
     const char* textOrNull(size_t i) {
         if (quoted(i)) return words_[i].text.c_str();
@@ -72,6 +80,9 @@ Outcome answered(Words& words, long long actual);
 HWND windowNamed(Words& words, size_t i, HWND dialog);
 
 int idOf(Words& words, size_t i);
+
+// The measures of a window's pixels: its font's height, and its items' in a list or combo box.
+Measures measuresOf(HWND window);
 
 // expect ...: the checks.
 Outcome expect(Words& words, StatementContext& context);
