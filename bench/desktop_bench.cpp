@@ -5,7 +5,7 @@
 
 #include <UIResource/UIResource.h>
 #include "bench/host_data.h"
-#include "platform/dialog_driver.h"
+#include "harness/dialog_driver.h"
 #include "tools/desktop/desktop_frame.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <UIResource/UIResource.h>
 #include "platform/dialog_host.h"
 #include "resources/resource_ids.h"
-#include "platform/scripted_user/scripted_user.h"
+#include "harness/scripted_user/scripted_user.h"
 
 namespace {
 

@@ -10,8 +10,8 @@ install(TARGETS UIResource EXPORT UIResourceTargets
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
 install(FILES
-  ${PROJECT_SOURCE_DIR}/module/include/UIResource/UIResource.h
-  ${PROJECT_SOURCE_DIR}/module/include/UIResource/UIResourcePlatform.h
+  ${PROJECT_SOURCE_DIR}/include/UIResource/UIResource.h
+  ${PROJECT_SOURCE_DIR}/include/UIResource/UIResourcePlatform.h
   ${PROJECT_BINARY_DIR}/include/UIResource/UIResourceVersion.h
   ${PROJECT_BINARY_DIR}/include/UIResource/UIResourceIds.h
   DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/UIResource)

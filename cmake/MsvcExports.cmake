@@ -32,8 +32,8 @@ endif()
 
 set(probe_source ${PROJECT_SOURCE_DIR}/module/export_probe.cpp)
 set(public_headers
-  ${PROJECT_SOURCE_DIR}/module/include/UIResource/UIResource.h
-  ${PROJECT_SOURCE_DIR}/module/include/UIResource/UIResourcePlatform.h
+  ${PROJECT_SOURCE_DIR}/include/UIResource/UIResource.h
+  ${PROJECT_SOURCE_DIR}/include/UIResource/UIResourcePlatform.h
   ${PROJECT_BINARY_DIR}/include/UIResource/UIResourceVersion.h)
 
 # The MinGW side: compiled like any host of this build, so with dllimport, not as the library.
@@ -43,7 +43,7 @@ target_link_libraries(uiresource_export_probe PRIVATE uiresource_headers)
 set(msvc_probe ${CMAKE_CURRENT_BINARY_DIR}/export_probe_msvc.obj)
 add_custom_command(OUTPUT ${msvc_probe}
   COMMAND ${UIRESOURCE_CLANGXX} --target=${msvc_arch}-pc-windows-msvc -std=c++17
-          -I ${PROJECT_SOURCE_DIR}/cmake/msvc-abi -I ${PROJECT_SOURCE_DIR}/module/include
+          -I ${PROJECT_SOURCE_DIR}/cmake/msvc-abi -I ${PROJECT_SOURCE_DIR}/include
           -I ${PROJECT_BINARY_DIR}/include -c ${probe_source} -o ${msvc_probe}
   DEPENDS ${probe_source} ${public_headers} ${PROJECT_SOURCE_DIR}/cmake/msvc-abi/windows.h
   COMMENT "Compiling the export probe for the MSVC ABI"

@@ -33,7 +33,7 @@ function(uiresource_res_to_object res object)
 endfunction()
 
 # Links the compiled resources `res` (the output of uiresource_compile_res, made by target
-# `res_target`) into program `target`, for platform/program_resources.h: as the executable's own
+# `res_target`) into program `target`, for harness/program_resources.h: as the executable's own
 # resources on Windows, as an embedded image on Linux.
 function(uiresource_link_resources target res res_target)
   if(WIN32)

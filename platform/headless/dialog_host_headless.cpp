@@ -4,14 +4,13 @@
 
 #include <string>
 
-#include "platform/dialog_driver.h"
 #include "platform/dialog_integer.h"
 #include "platform/headless/manager.h"
 
 namespace headless {
 
-std::vector<DialogDriver::ShellRequest>& shellRequestLog() {
-    static std::vector<DialogDriver::ShellRequest> requests;
+std::vector<ShellRequest>& shellRequestLog() {
+    static std::vector<ShellRequest> requests;
     return requests;
 }
 
@@ -96,7 +95,7 @@ HWND setFocus(HWND window) { return headless::moveFocus(window); }
 // verb, parameters or directory.
 void shellOpen(const char* file, int showCommand) {
     std::string text = file != nullptr ? file : "(null)";
-    headless::shellRequestLog().push_back(DialogDriver::ShellRequest{text, showCommand, true});
+    headless::shellRequestLog().push_back(headless::ShellRequest{text, showCommand, true});
 }
 
 }  // namespace DialogHost

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/dialog_driver.h"
+#include "platform/dialog_host.h"
 #include "platform/headless/window_table.h"
 
 namespace headless {
@@ -131,6 +131,11 @@ inline bool contains(const RECT& rect, POINT point) {
 // ---- The shell (dialog_host_headless.cpp) --------------------------------------------------------
 
 // What the module handed to the shell, oldest first; nothing is ever opened.
-std::vector<DialogDriver::ShellRequest>& shellRequestLog();
+struct ShellRequest {
+    std::string file;              // the text handed over; "(null)" for a null one
+    int showCommand = 0;           // SW_ value
+    bool defaultVerbOnly = false;  // no window, default verb, no parameters, no directory
+};
+std::vector<ShellRequest>& shellRequestLog();
 
 }  // namespace headless

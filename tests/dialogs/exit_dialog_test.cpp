@@ -5,8 +5,8 @@
 #include <string>
 
 #include <UIResource/UIResource.h>
-#include "platform/dialog_driver.h"
-#include "platform/scripted_user/scripted_user.h"
+#include "harness/dialog_driver.h"
+#include "harness/scripted_user/scripted_user.h"
 
 namespace {
 

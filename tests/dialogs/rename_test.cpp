@@ -8,7 +8,7 @@
 
 #include <UIResource/UIResource.h>
 #include "resources/resource_ids.h"
-#include "platform/scripted_user/scripted_user.h"
+#include "harness/scripted_user/scripted_user.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include <UIResource/UIResource.h>
 #include "platform/dialog_host.h"
-#include "platform/scripted_user/scripted_user.h"
+#include "harness/scripted_user/scripted_user.h"
 #include "resources/resource_ids.h"
 
 namespace {

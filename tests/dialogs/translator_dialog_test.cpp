@@ -6,9 +6,9 @@
 #include <vector>
 
 #include <UIResource/UIResource.h>
-#include "platform/dialog_driver.h"
+#include "harness/dialog_driver.h"
 #include "resources/resource_ids.h"
-#include "platform/scripted_user/scripted_user.h"
+#include "harness/scripted_user/scripted_user.h"
 
 namespace {
 

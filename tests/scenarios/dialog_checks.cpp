@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/dialog_host.h"
-#include "platform/program_resources.h"
+#include "harness/program_resources.h"
 
 namespace scenario {
 

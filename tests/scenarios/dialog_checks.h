@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "platform/scripted_user/scripted_user.h"
+#include "harness/scripted_user/scripted_user.h"
 #include "platform/win32_types.h"
 
 namespace scenario {

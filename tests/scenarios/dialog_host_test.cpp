@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "dialogs/window_placement.h"
-#include "platform/dialog_driver.h"
+#include "harness/dialog_driver.h"
 #include "tests/scenarios/dialog_checks.h"
 #include "tests/scenarios/scenario_ids.h"
 

@@ -1,7 +1,7 @@
 // A dialog's state read through messages, so that it reads alike on both dialog managers.
 #include "tests/scenarios/dialog_state.h"
 
-#include "platform/dialog_driver.h"
+#include "harness/dialog_driver.h"
 #include "tests/scenarios/scenario_names.h"
 
 namespace scenario {

@@ -2,7 +2,7 @@
 // to bad templates, modules and users, with the reasons it gives, and the driver's reading of it.
 #include <gtest/gtest.h>
 
-#include "platform/dialog_driver.h"
+#include "harness/dialog_driver.h"
 #include "platform/headless/headless_metrics.h"
 #include "tests/scenarios/dialog_checks.h"
 #include "tests/scenarios/scenario_ids.h"

@@ -1,7 +1,7 @@
 // The checks scenarios make (expect focus, text, int, checked, selection, items, style, sel, rect,
 // missing), read through the dialog driver so that they mean the same on both dialog managers.
-#include "platform/dialog_driver.h"
-#include "platform/scripted_user/scripted_user.h"
+#include "harness/dialog_driver.h"
+#include "harness/scripted_user/scripted_user.h"
 #include "tests/scenarios/scenario_names.h"
 #include "tests/scenarios/statement_words.h"
 

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "platform/dialog_driver.h"
+#include "harness/dialog_driver.h"
 #include "tests/scenarios/scenario_ids.h"
 
 namespace scenario {

@@ -7,9 +7,9 @@
 
 #include <algorithm>
 
-#include "platform/dialog_driver.h"
-#include "platform/program_resources.h"
-#include "platform/scripted_user/scripted_user.h"
+#include "harness/dialog_driver.h"
+#include "harness/program_resources.h"
+#include "harness/scripted_user/scripted_user.h"
 #include "tests/scenarios/scenario_names.h"
 #include "tests/scenarios/scenario_statements.h"
 

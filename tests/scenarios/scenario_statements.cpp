@@ -1,8 +1,8 @@
 // The scenario statements, one small handler each, looked up in a table by their first word.
 #include "tests/scenarios/scenario_statements.h"
 
-#include "platform/dialog_driver.h"
-#include "platform/scripted_user/scripted_user.h"
+#include "harness/dialog_driver.h"
+#include "harness/scripted_user/scripted_user.h"
 #include "tests/scenarios/dialog_state.h"
 #include "tests/scenarios/scenario_names.h"
 #include "tests/scenarios/statement_words.h"

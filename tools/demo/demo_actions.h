@@ -1,7 +1,7 @@
 // Plays one scripted action on an open dialog through the scripted user and tells its effect.
 #pragma once
 
-#include "platform/scripted_user/scripted_user.h"
+#include "harness/scripted_user/scripted_user.h"
 #include "tools/demo/demo_script.h"
 #include "tools/demo/transcript.h"
 

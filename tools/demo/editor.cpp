@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "platform/dialog_driver.h"
-#include "platform/scripted_user/scripted_user.h"
+#include "harness/dialog_driver.h"
+#include "harness/scripted_user/scripted_user.h"
 #include "tools/demo/translator_procedure.h"
 
 namespace demo {

@@ -1,8 +1,8 @@
 // The main window's procedure: it fills the lists from the scene and runs a step for each button.
 #include "tools/demo/main_window.h"
 
-#include "platform/dialog_driver.h"
-#include "platform/program_resources.h"
+#include "harness/dialog_driver.h"
+#include "harness/program_resources.h"
 #include "tools/demo/demo_window_ids.h"
 
 namespace demo {

@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "platform/scripted_user/scripted_user.h"
+#include "harness/scripted_user/scripted_user.h"
 #include "tools/demo/demo_actions.h"
 
 namespace demo {

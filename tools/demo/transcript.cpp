@@ -5,7 +5,7 @@
 #include <cctype>
 #include <cstdio>
 
-#include "platform/dialog_driver.h"
+#include "harness/dialog_driver.h"
 #include "tools/render/dialog_painter.h"
 #include "tools/render/dialog_view.h"
 #include "tools/render/file_bytes.h"

@@ -9,7 +9,7 @@
 
 #include <SDL.h>
 
-#include "platform/dialog_driver.h"
+#include "harness/dialog_driver.h"
 #include "tools/desktop/desktop_frame.h"
 #include "tools/desktop/sdl_input.h"
 #include "tools/render/dialog_painter.h"

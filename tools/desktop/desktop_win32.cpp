@@ -2,7 +2,7 @@
 // person's input itself; the desktop only watches, from the driver's user timer.
 #include "tools/desktop/desktop.h"
 
-#include "platform/dialog_driver.h"
+#include "harness/dialog_driver.h"
 #include "tools/desktop/desktop_frame.h"
 
 namespace desktop {

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "platform/dialog_driver.h"
+#include "harness/dialog_driver.h"
 #include "tools/render/code_page_1252.h"
 
 namespace desktop {

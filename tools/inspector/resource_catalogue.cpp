@@ -4,7 +4,7 @@
 #include <cctype>
 
 #include <UIResource/UIResource.h>
-#include "platform/dialog_driver.h"
+#include "harness/dialog_driver.h"
 #include "tools/render/file_bytes.h"
 
 namespace uitools {

@@ -2,7 +2,7 @@
 // both dialog managers: only through its messages, as any program outside the dialog manager can.
 #include <algorithm>
 
-#include "platform/dialog_driver.h"
+#include "harness/dialog_driver.h"
 #include "tools/render/dialog_painter.h"
 #include "tools/render/dialog_view.h"
 

@@ -1,5 +1,5 @@
 // Listing a module's resources on Windows: KERNEL32's enumeration of its resource directory.
-#include "platform/dialog_driver.h"
+#include "harness/dialog_driver.h"
 
 namespace DialogDriver {
 

@@ -1,11 +1,11 @@
 // The scripted user: plays one queued script per dialog that opens and acts through the same input
 // messages on both dialog managers, so that USER32's own notifications reach the procedure.
-#include "platform/scripted_user/scripted_user.h"
+#include "harness/scripted_user/scripted_user.h"
 
 #include <deque>
 #include <map>
 
-#include "platform/dialog_driver.h"
+#include "harness/dialog_driver.h"
 
 namespace scripted {
 

@@ -1,6 +1,6 @@
 // The driver's operations over USER32: the user as a thread timer inside the modal loop, dialogs
 // heard closing through a CBT hook, and windows read with USER32's own queries.
-#include "platform/dialog_driver.h"
+#include "harness/dialog_driver.h"
 
 #include <cctype>
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "platform/dialog_driver.h"
+#include "harness/dialog_driver.h"
 
 #ifndef _WIN32
 extern "C" const unsigned char uiresource_program_res_begin[];

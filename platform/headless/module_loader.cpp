@@ -1,8 +1,9 @@
-// FindResourceA, SizeofResource, LoadResource and LockResource over the embedded resources, with
-// KERNEL32's rules for integer and string names, and the load-time call of the module entry.
+// The Linux library's loader: the compiled resources embedded in it, FindResourceA,
+// SizeofResource, LoadResource and LockResource over them with KERNEL32's rules for integer and
+// string names, and the call of the module's entry point as the library loads.
 #include "platform/headless/embedded_resources.h"
+#include "platform/module_entry_point.h"
 #include "platform/resource_api.h"
-#include "module/module_entry.h"
 
 #include <string>
 

@@ -112,7 +112,7 @@ DIALOG_DRIVER_API bool listResources(HINSTANCE module, std::vector<ModuleResourc
 #ifndef _WIN32
 // Registers a compiled .res image (copied) as a module of its own for DialogBoxParamA, for the
 // templates of a program or a test; null with `error` saying why when the bytes are not one.
-// Windows programs link their resources instead (platform/program_resources.h).
+// Windows programs link their resources instead (harness/program_resources.h).
 DIALOG_DRIVER_API HINSTANCE registerResources(const void* resBytes, size_t size, std::string& error);
 #endif
 

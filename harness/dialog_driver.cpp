@@ -1,6 +1,6 @@
 // Reading controls as they stand, written once over the driver's and DialogHost's operations, so
 // that it reads alike on both dialog managers.
-#include "platform/dialog_driver.h"
+#include "harness/dialog_driver.h"
 
 #include <iterator>
 

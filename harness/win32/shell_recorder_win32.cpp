@@ -1,6 +1,6 @@
 // Recording what UIResource.dll hands to the shell: while recording, the DLL's import of
 // ShellExecuteA is pointed at a recorder, so the tests see every request and nothing opens.
-#include "platform/dialog_driver.h"
+#include "harness/dialog_driver.h"
 
 #include <shellapi.h>
 

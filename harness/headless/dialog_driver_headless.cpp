@@ -1,6 +1,6 @@
 // The driver's operations over the headless dialog manager, exported from the Linux library: all
 // that tools, tests and hosts use of the manager beyond the DialogHost operations is here.
-#include "platform/dialog_driver.h"
+#include "harness/dialog_driver.h"
 
 #include "platform/headless/manager.h"
 #include "platform/headless/module_registry.h"
@@ -91,7 +91,12 @@ HWND controlHolding(HWND window, HWND dialog) { return headless::isChildOf(windo
 
 void recordShellRequests(bool) { headless::shellRequestLog().clear(); }
 
-std::vector<ShellRequest> shellRequests() { return headless::shellRequestLog(); }
+std::vector<ShellRequest> shellRequests() {
+    std::vector<ShellRequest> requests;
+    for (const headless::ShellRequest& each : headless::shellRequestLog())
+        requests.push_back(ShellRequest{each.file, each.showCommand, each.defaultVerbOnly});
+    return requests;
+}
 
 bool listResources(HINSTANCE module, std::vector<ModuleResource>& resources, std::string& error) {
     const headless::ParsedResources* parsed = headless::moduleResources(module);
