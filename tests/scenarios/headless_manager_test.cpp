@@ -15,7 +15,7 @@ using scenario::scenarioModule;
 
 INT_PTR CALLBACK quietProcedure(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 
-// A user who never does anything: the manager gives the dialog up after 1000 idle calls.
+// A scripted user who never does anything: the driver gives the dialog up after 1000 idle calls.
 void idleUser(HWND, void* calls) { ++*static_cast<int*>(calls); }
 
 TEST(HeadlessManager, DialogsCannotRunWithoutAUserOrFromBadTemplatesAndModulesAndSayWhy) {
@@ -51,12 +51,30 @@ TEST(HeadlessManager, DialogsCannotRunWithoutAUserOrFromBadTemplatesAndModulesAn
     EXPECT_FALSE(DialogDriver::listResources(reinterpret_cast<HINSTANCE>(&error), listed, error));
 }
 
-TEST(HeadlessManager, AUserWhoNeverActsHasTheDialogEndedWithMinusOne) {
+// A person at a front end may wake it many times without acting (a press beside the dialogs, a
+// window uncovered): the dialog waits for them, always without a deadline, as long as it takes.
+struct IdlePerson {
+    int wakes = 0;
+    DWORD timeout = 0;
+};
+
+void idlePerson(HWND dialog, DWORD timeoutMs, void* person) {
+    IdlePerson& idle = *static_cast<IdlePerson*>(person);
+    idle.timeout = timeoutMs;
+    if (++idle.wakes == 1500) DialogHost::endDialog(dialog, 5);
+}
+
+TEST(HeadlessManager, AScriptedUserWhoNeverActsGivesUpWhileAPersonIsWaitedFor) {
     int calls = 0;
     DialogDriver::attachUser(idleUser, &calls);
     EXPECT_EQ(DialogHost::dialogBoxParam(scenarioModule(), IDD_EDITS, nullptr, quietProcedure, 0), -1);
-    DialogDriver::attachUser(nullptr, nullptr);
     EXPECT_EQ(calls, 1000);
+    IdlePerson person;
+    DialogDriver::attachFrontEnd(idlePerson, &person);
+    EXPECT_EQ(DialogHost::dialogBoxParam(scenarioModule(), IDD_EDITS, nullptr, quietProcedure, 0), 5);
+    DialogDriver::attachFrontEnd(nullptr, nullptr);
+    EXPECT_EQ(person.wakes, 1500);
+    EXPECT_EQ(person.timeout, DialogDriver::kWaitForever);
 }
 
 // 200 x 80 dialog units at 6 x 13 base units: a 300 x 130 client area inside the frame; OK at 30,

@@ -1,7 +1,7 @@
-// The Linux front end: one SDL window that is the headless dialog manager's screen, pixel for
-// pixel. Whenever a dialog waits for input it paints the running dialogs from their live state,
-// then waits for the person and passes their input on.
+// The Linux screen: one SDL window that is the headless dialog manager's screen, pixel for pixel,
+// and the person's keyboard and mouse in it, passed on to the dialog manager as input.
 #include "tools/desktop/desktop.h"
+#include "tools/desktop/screen.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -10,7 +10,6 @@
 #include <SDL.h>
 
 #include "harness/dialog_driver.h"
-#include "tools/desktop/desktop_frame.h"
 #include "tools/desktop/sdl_input.h"
 #include "tools/render/dialog_painter.h"
 #include "tools/render/dialog_view.h"
@@ -22,7 +21,6 @@ namespace {
 // The window sits where a test that drives it can find it, at the top-left of the display.
 constexpr int kWindowX = 0;
 constexpr int kWindowY = 0;
-constexpr Uint32 kWaitMilliseconds = 250;
 const char kWindowTitle[] = "UIResource dialogs";
 
 bool isSet(const char* variable) {
@@ -76,95 +74,69 @@ uitools::PixelRect closeBoxOf(HWND dialog) {
     return uitools::layoutWindow(view, place.left, place.top).closeBox;
 }
 
-class SdlDesktop : public Desktop {
-public:
-    SdlDesktop(Watcher watcher, const std::string& snapshotPath)
-        : watcher_(std::move(watcher)), snapshot_(snapshotPath) {}
-
-    ~SdlDesktop() override {
-        DialogDriver::attachUser(nullptr, nullptr);
-        if (window_ != nullptr) SDL_DestroyWindow(window_);
-    }
-
-    bool start(std::string& error) {
-        if (!painter_.loadFont(error) || !videoReady(error)) return false;
-        const uitools::Image& empty = painter_.paint({});
-        window_ = SDL_CreateWindow(kWindowTitle, kWindowX, kWindowY, empty.width(), empty.height(), SDL_WINDOW_SHOWN);
-        if (window_ == nullptr) {
-            error = std::string("the window cannot be opened (") + SDL_GetError() + ")";
-            return false;
-        }
-        SDL_StartTextInput();
-        DialogDriver::attachUser(onWaiting, this);
-        return true;
-    }
-
-private:
-    static void onWaiting(HWND dialog, void* self) { static_cast<SdlDesktop*>(self)->serve(dialog); }
-
-    void serve(HWND dialog) {
-        watcher_(dialog);
-        stack_.update(dialog);
-        show(painter_.paint(stack_.dialogs()));
-        snapshot_.keep(painter_.frame(), stack_.dialogs());
-        waitForInput(dialog);
-        // Input may reach no window (a press on a frame, a key with nothing to take it), and the
-        // dialog manager takes a wake-up that handled nothing for a user who has given up: a
-        // message that does nothing keeps every wake-up a handled one.
-        DialogDriver::postMessage(dialog, WM_NULL, 0, 0);
-    }
-
-    void show(const uitools::Image& frame) {
-        SDL_Surface* surface = SDL_GetWindowSurface(window_);
-        if (surface == nullptr) return;
-        int width = std::min(frame.width(), surface->w), height = std::min(frame.height(), surface->h);
-        SDL_LockSurface(surface);
-        SDL_ConvertPixels(width, height, SDL_PIXELFORMAT_RGBA32, frame.pixels(), frame.width() * 4,
-                          surface->format->format, surface->pixels, surface->pitch);
-        SDL_UnlockSurface(surface);
-        SDL_UpdateWindowSurface(window_);
-    }
-
-    // Returns once the person did something the dialog manager has to handle; everything SDL has
-    // queued by then goes along.
-    void waitForInput(HWND dialog) {
-        uitools::PixelRect closeBox = closeBoxOf(dialog);
-        bool forwarded = false;
-        SDL_Event event;
-        while (!forwarded) {
-            if (!SDL_WaitEventTimeout(&event, kWaitMilliseconds)) continue;
-            do forwarded |= handle(event, dialog, closeBox);
-            while (SDL_PollEvent(&event));
-        }
-    }
-
-    bool handle(const SDL_Event& event, HWND dialog, const uitools::PixelRect& closeBox) {
-        if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_EXPOSED) {
-            show(painter_.frame());
-            return false;
-        }
-        // Closing the window is the close box of the dialog in front (SDL's quit event that follows
-        // is left alone: the dialogs below stay until they are closed in turn).
-        if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_CLOSE) return DialogDriver::postMessage(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
-        return input_.forward(event, dialog, closeBox);
-    }
-
-    Watcher watcher_;
-    SDL_Window* window_ = nullptr;
-    DialogStack stack_;
-    FramePainter painter_;
-    SdlInput input_;
-    SnapshotFile snapshot_;
-};
+// SDL's wait for the next event, until the deadline when there is one.
+bool nextEvent(SDL_Event& event, DWORD timeoutMs, Uint32 start) {
+    if (timeoutMs == DialogDriver::kWaitForever) return SDL_WaitEvent(&event) != 0;
+    Uint32 waited = SDL_GetTicks() - start;
+    return waited < timeoutMs && SDL_WaitEventTimeout(&event, static_cast<int>(timeoutMs - waited)) != 0;
+}
 
 }  // namespace
 
-bool canShowDialogs(std::string& whyNot) { return videoReady(whyNot); }
+struct Screen::Parts {
+    SDL_Window* window = nullptr;
+    SdlInput input;
+    const uitools::Image* shown = nullptr;  // the last frame shown, for the window's repaints
+};
 
-std::unique_ptr<Desktop> Desktop::open(Watcher watcher, const std::string& snapshotPath, std::string& error) {
-    auto desktop = std::make_unique<SdlDesktop>(std::move(watcher), snapshotPath);
-    if (!desktop->start(error)) return nullptr;
-    return desktop;
+Screen::Screen(std::unique_ptr<Parts> parts) : parts_(std::move(parts)) {}
+
+Screen::~Screen() { SDL_DestroyWindow(parts_->window); }
+
+std::unique_ptr<Screen> Screen::open(int width, int height, std::string& error) {
+    if (!videoReady(error)) return nullptr;
+    auto parts = std::make_unique<Parts>();
+    parts->window = SDL_CreateWindow(kWindowTitle, kWindowX, kWindowY, width, height, SDL_WINDOW_SHOWN);
+    if (parts->window == nullptr) {
+        error = std::string("the window cannot be opened (") + SDL_GetError() + ")";
+        return nullptr;
+    }
+    SDL_StartTextInput();
+    return std::unique_ptr<Screen>(new Screen(std::move(parts)));
 }
+
+bool Screen::showsFrames() const { return true; }
+
+void Screen::show(const uitools::Image& frame) {
+    parts_->shown = &frame;
+    SDL_Surface* surface = SDL_GetWindowSurface(parts_->window);
+    if (surface == nullptr) return;
+    int width = std::min(frame.width(), surface->w), height = std::min(frame.height(), surface->h);
+    SDL_LockSurface(surface);
+    SDL_ConvertPixels(width, height, SDL_PIXELFORMAT_RGBA32, frame.pixels(), frame.width() * 4,
+                      surface->format->format, surface->pixels, surface->pitch);
+    SDL_UnlockSurface(surface);
+    SDL_UpdateWindowSurface(parts_->window);
+}
+
+// Returns once the person did something the dialog manager has to handle, with everything SDL has
+// queued by then, or at the deadline. Closing the window is the close box of the dialog in front
+// (SDL's quit event that follows is left alone: the dialogs below stay until closed in turn).
+void Screen::waitForPerson(HWND dialog, DWORD timeoutMs) {
+    uitools::PixelRect closeBox = closeBoxOf(dialog);
+    Uint32 start = SDL_GetTicks();
+    bool forwarded = false;
+    SDL_Event event;
+    while (!forwarded && nextEvent(event, timeoutMs, start)) {
+        do {
+            if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_EXPOSED && parts_->shown) show(*parts_->shown);
+            else if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_CLOSE)
+                forwarded |= DialogDriver::postMessage(dialog, WM_SYSCOMMAND, SC_CLOSE, 0) != FALSE;
+            else forwarded |= parts_->input.forward(event, dialog, closeBox);
+        } while (SDL_PollEvent(&event));
+    }
+}
+
+bool canShowDialogs(std::string& whyNot) { return videoReady(whyNot); }
 
 }  // namespace desktop
