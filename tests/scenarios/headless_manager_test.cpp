@@ -18,6 +18,12 @@ INT_PTR CALLBACK quietProcedure(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 // A scripted user who never does anything: the driver gives the dialog up after 1000 idle calls.
 void idleUser(HWND, void* calls) { ++*static_cast<int*>(calls); }
 
+// One who hands the dialog a key each time is never given up, however long it takes.
+void busyUser(HWND dialog, void* calls) {
+    if (++*static_cast<int*>(calls) == 1500) DialogHost::endDialog(dialog, 5);
+    else DialogDriver::pressKey(VK_TAB);
+}
+
 TEST(HeadlessManager, DialogsCannotRunWithoutAUserOrFromBadTemplatesAndModulesAndSayWhy) {
     EXPECT_EQ(DialogHost::dialogBoxParam(scenarioModule(), IDD_EDITS, nullptr, quietProcedure, 0), -1);
     EXPECT_EQ(DialogDriver::lastDialogFailure(), "no user is attached to answer dialog " + std::to_string(IDD_EDITS));
@@ -56,6 +62,7 @@ TEST(HeadlessManager, DialogsCannotRunWithoutAUserOrFromBadTemplatesAndModulesAn
 struct IdlePerson {
     int wakes = 0;
     DWORD timeout = 0;
+    int dialogsGone = 0;
 };
 
 void idlePerson(HWND dialog, DWORD timeoutMs, void* person) {
@@ -64,17 +71,25 @@ void idlePerson(HWND dialog, DWORD timeoutMs, void* person) {
     if (++idle.wakes == 1500) DialogHost::endDialog(dialog, 5);
 }
 
+void dialogGone(HWND, void* person) { ++static_cast<IdlePerson*>(person)->dialogsGone; }
+
 TEST(HeadlessManager, AScriptedUserWhoNeverActsGivesUpWhileAPersonIsWaitedFor) {
     int calls = 0;
     DialogDriver::attachUser(idleUser, &calls);
     EXPECT_EQ(DialogHost::dialogBoxParam(scenarioModule(), IDD_EDITS, nullptr, quietProcedure, 0), -1);
     EXPECT_EQ(calls, 1000);
-    IdlePerson person;
-    DialogDriver::attachFrontEnd(idlePerson, &person);
+    calls = 0;
+    DialogDriver::attachUser(busyUser, &calls);
     EXPECT_EQ(DialogHost::dialogBoxParam(scenarioModule(), IDD_EDITS, nullptr, quietProcedure, 0), 5);
-    DialogDriver::attachFrontEnd(nullptr, nullptr);
+    EXPECT_EQ(calls, 1500);
+    IdlePerson person;
+    DialogDriver::FrontEnd frontEnd{idlePerson, dialogGone, &person};
+    DialogDriver::attachFrontEnd(&frontEnd);
+    EXPECT_EQ(DialogHost::dialogBoxParam(scenarioModule(), IDD_EDITS, nullptr, quietProcedure, 0), 5);
+    DialogDriver::attachFrontEnd(nullptr);
     EXPECT_EQ(person.wakes, 1500);
     EXPECT_EQ(person.timeout, DialogDriver::kWaitForever);
+    EXPECT_EQ(person.dialogsGone, 1);
 }
 
 // 200 x 80 dialog units at 6 x 13 base units: a 300 x 130 client area inside the frame; OK at 30,
