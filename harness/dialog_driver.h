@@ -43,12 +43,18 @@ DIALOG_DRIVER_API void attachUser(DialogHook whenWaiting, void* context);
 // On Linux the headless loop calls `wait` with the innermost dialog whenever it has handled all it
 // was handed, as GetMessage blocks: the front end shows the dialogs as they stand, then returns
 // once it has handed input or once `timeoutMs` has passed (kWaitForever: only input ends the
-// wait). On Windows USER32 shows the dialogs and waits for the person itself: `wait` is called
-// from the thread timer with a timeout of 0, to watch. One at a time, in place of a user; null
-// detaches.
+// wait); `gone` (may be null) hears of each dialog that ended, before it is destroyed, so that
+// the front end can stop showing it. On Windows USER32 shows the dialogs and waits for the person
+// itself: `wait` is called from the thread timer with a timeout of 0, to watch, and `gone` never.
+// One at a time, in place of a user; null detaches.
 using WaitForInput = void (*)(HWND dialog, DWORD timeoutMs, void* context);
 constexpr DWORD kWaitForever = 0xFFFFFFFF;
-DIALOG_DRIVER_API void attachFrontEnd(WaitForInput wait, void* context);
+struct FrontEnd {
+    WaitForInput wait = nullptr;
+    DialogHook gone = nullptr;
+    void* context = nullptr;
+};
+DIALOG_DRIVER_API void attachFrontEnd(const FrontEnd* frontEnd);
 
 // Called for each dialog that has ended, just before it is destroyed, while its controls can still
 // be read; null stops it.

@@ -40,12 +40,13 @@ void callUser(HWND dialog, DWORD, void*) {
 
 void attachUser(DialogHook whenWaiting, void* context) {
     scriptedUser = ScriptedUser{whenWaiting, context};
-    headless::setInputWait(whenWaiting != nullptr ? callUser : nullptr, nullptr);
+    headless::setInputWait(whenWaiting != nullptr ? callUser : nullptr, nullptr, nullptr);
 }
 
-void attachFrontEnd(WaitForInput wait, void* context) {
+void attachFrontEnd(const FrontEnd* frontEnd) {
     scriptedUser = ScriptedUser{};
-    headless::setInputWait(wait, context);
+    if (frontEnd != nullptr) headless::setInputWait(frontEnd->wait, frontEnd->gone, frontEnd->context);
+    else headless::setInputWait(nullptr, nullptr, nullptr);
 }
 
 void observeClosing(DialogHook observer, void* context) { headless::setClosingObserver(observer, context); }

@@ -13,11 +13,6 @@ struct Hook {
     void* context = nullptr;
 };
 
-struct FrontEnd {
-    WaitForInput wait = nullptr;
-    void* context = nullptr;
-};
-
 struct DriverState {
     Hook user;
     FrontEnd frontEnd;
@@ -87,10 +82,10 @@ void attachUser(DialogHook whenWaiting, void* context) {
     runTimer(whenWaiting != nullptr);
 }
 
-void attachFrontEnd(WaitForInput wait, void* context) {
-    state().frontEnd = FrontEnd{wait, context};
+void attachFrontEnd(const FrontEnd* frontEnd) {
+    state().frontEnd = frontEnd != nullptr ? *frontEnd : FrontEnd{};
     state().user = Hook{};
-    runTimer(wait != nullptr);
+    runTimer(state().frontEnd.wait != nullptr);
 }
 
 void observeClosing(DialogHook observer, void* context) {

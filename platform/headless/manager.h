@@ -45,14 +45,15 @@ void reactivateDialog(HWND dialog);
 
 // What the modal loop does once every posted message and every input has been handled, as
 // GetMessage blocks there: the waiter shows the dialogs and returns once input came (queueInput,
-// postMessageTo) or `timeoutMs` passed (kWaitForever: only input ends the wait). One waiter at a
-// time, the driver's: a front end a person works, or a scripted user. With none, a dialog cannot
+// postMessageTo) or `timeoutMs` passed (kWaitForever: only input ends the wait); `gone` hears of
+// each dialog that ended, before it is destroyed, so that what showed it can go too. One waiter at
+// a time, the driver's: a front end a person works, or a scripted user. With none, a dialog cannot
 // run and returns -1 at once. The closing observer is called just before an ended dialog is
 // destroyed, while it can still be read. Null detaches.
 using DialogHook = void (*)(HWND dialog, void* context);
 using InputWait = void (*)(HWND dialog, DWORD timeoutMs, void* context);
 constexpr DWORD kWaitForever = 0xFFFFFFFF;  // INFINITE
-void setInputWait(InputWait wait, void* context);
+void setInputWait(InputWait wait, DialogHook gone, void* context);
 // Whether a message is posted or input queued that the loop has yet to take.
 bool isInputWaiting();
 void setClosingObserver(DialogHook observer, void* context);

@@ -26,6 +26,7 @@ struct Callback {
 
 struct Waiter {
     InputWait wait = nullptr;
+    DialogHook gone = nullptr;
     void* context = nullptr;
 };
 
@@ -123,6 +124,7 @@ void runMessageLoop(HWND dialog) {
 INT_PTR closeDialog(HWND dialog, HWND owner) {
     LoopState& loop = state();
     if (loop.closingObserver.hook != nullptr) loop.closingObserver.hook(dialog, loop.closingObserver.context);
+    if (loop.waiter.gone != nullptr) loop.waiter.gone(dialog, loop.waiter.context);
     HWND focus = focusedWindow();
     if (focus == dialog || isChildOf(focus, dialog)) moveFocus(nullptr);  // a focused control loses it as it goes
     Window* window = findWindow(dialog);
@@ -142,8 +144,8 @@ INT_PTR failDialog(const std::string& reason) {
 }  // namespace
 
 // A new waiter starts with an empty input queue and every key up.
-void setInputWait(InputWait wait, void* context) {
-    state().waiter = Waiter{wait, context};
+void setInputWait(InputWait wait, DialogHook gone, void* context) {
+    state().waiter = Waiter{wait, gone, context};
     discardInput();
 }
 

@@ -15,8 +15,6 @@ namespace desktop {
 
 namespace {
 
-constexpr uitools::Colour kDesktopColour{58, 110, 165, 255};
-
 bool isShown(HWND dialog) {
     return DialogDriver::isWindow(dialog) && (DialogDriver::style(dialog) & WS_VISIBLE) != 0;
 }
@@ -34,7 +32,8 @@ bool FramePainter::loadFont(std::string& error) { return uitools::loadModuleFont
 
 void FramePainter::clearLastDialogs() {
     frame_.clearClip();
-    for (const uitools::PixelRect& place : painted_) frame_.fillRect(place, kDesktopColour);
+    for (const uitools::PixelRect& place : painted_) frame_.fillRect(place, desktop_);
+    touched_ = painted_;
     painted_.clear();
 }
 
@@ -43,7 +42,7 @@ const uitools::Image& FramePainter::paint(const std::vector<HWND>& dialogs) {
     int width = screen.right - screen.left, height = screen.bottom - screen.top;
     // The desktop is filled once; after that only where dialogs lay in the last frame, since
     // filling all of it each frame took most of the frame's time.
-    if (frame_.width() != width || frame_.height() != height) frame_ = uitools::Image(width, height, kDesktopColour);
+    if (frame_.width() != width || frame_.height() != height) frame_ = uitools::Image(width, height, desktop_);
     clearLastDialogs();
     for (HWND dialog : dialogs) {
         uitools::DialogView view;
@@ -52,6 +51,7 @@ const uitools::Image& FramePainter::paint(const std::vector<HWND>& dialogs) {
         RECT place = DialogDriver::windowRect(dialog);
         painted_.push_back(uitools::paintDialogInto(frame_, view, font_, place.left - screen.left, place.top - screen.top));
     }
+    touched_.insert(touched_.end(), painted_.begin(), painted_.end());
     return frame_;
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "harness/dialog_driver.h"
+#include "tools/desktop/sdl_library.h"
 #include "tools/render/code_page_1252.h"
 
 namespace desktop {
@@ -41,17 +42,17 @@ int virtualKeyOf(SDL_Keycode key, Uint16 modifiers) {
     return 0;
 }
 
-bool SdlInput::forward(const SDL_Event& event, HWND dialog, const uitools::PixelRect& closeBox) {
+bool SdlInput::forward(const SDL_Event& event, HWND dialog, const WindowPlace& place, const uitools::PixelRect& closeBox) {
     switch (event.type) {
         case SDL_KEYDOWN:
         case SDL_KEYUP: return key(event.key);
         case SDL_TEXTINPUT: return text(event.text.text);
         case SDL_MOUSEBUTTONDOWN:
-        case SDL_MOUSEBUTTONUP: return button(event.button, dialog, closeBox);
-        case SDL_MOUSEMOTION: return moved(event.motion.x, event.motion.y);
+        case SDL_MOUSEBUTTONUP: return button(event.button, dialog, place.toScreen(event.button.x, event.button.y), closeBox);
+        case SDL_MOUSEMOTION: return moved(place.toScreen(event.motion.x, event.motion.y));
         case SDL_MOUSEWHEEL:
             if (event.wheel.y == 0) return false;
-            pointAtMouse();
+            movePointer(pointer_);
             DialogDriver::turnWheel(event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.wheel.y : event.wheel.y);
             return true;
         default: return false;
@@ -78,7 +79,7 @@ bool SdlInput::key(const SDL_KeyboardEvent& event) {
 
 // The space comes as its key; with Ctrl or Alt held the letters came as keys too.
 bool SdlInput::text(const char* utf8) {
-    if (commandHeld(static_cast<Uint16>(SDL_GetModState()))) return false;
+    if (commandHeld(static_cast<Uint16>(sdl().SDL_GetModState()))) return false;
     bool any = false;
     for (char character : uitools::utf8ToCodePage1252Lossy(utf8)) {
         if (character == ' ') continue;
@@ -88,28 +89,26 @@ bool SdlInput::text(const char* utf8) {
     return any;
 }
 
-void SdlInput::movePointer(int x, int y) { DialogDriver::moveMouse(POINT{x, y}); }
-
-void SdlInput::pointAtMouse() {
-    int x = 0, y = 0;
-    SDL_GetMouseState(&x, &y);
-    movePointer(x, y);
+void SdlInput::movePointer(POINT at) {
+    pointer_ = at;
+    DialogDriver::moveMouse(at);
 }
 
 // Without a button held the pointer only needs to be where the next press or turn happens, so
 // plain moves are not passed on: each would wake the dialog for nothing.
-bool SdlInput::moved(int x, int y) {
+bool SdlInput::moved(POINT at) {
+    pointer_ = at;
     if (!buttonDown_) return false;
-    movePointer(x, y);
+    movePointer(at);
     return true;
 }
 
 // The dialog manager leaves the frame and caption to the window around it: a click on the close
 // box (down and up on it) is the close box's command.
-bool SdlInput::button(const SDL_MouseButtonEvent& event, HWND dialog, const uitools::PixelRect& closeBox) {
+bool SdlInput::button(const SDL_MouseButtonEvent& event, HWND dialog, POINT at, const uitools::PixelRect& closeBox) {
     if (event.button != SDL_BUTTON_LEFT) return false;
     bool down = event.type == SDL_MOUSEBUTTONDOWN;
-    bool onCloseBox = closeBox.contains(event.x, event.y);
+    bool onCloseBox = closeBox.contains(at.x, at.y);
     if (down && onCloseBox) {
         pressedCloseBox_ = true;
         return false;
@@ -121,7 +120,7 @@ bool SdlInput::button(const SDL_MouseButtonEvent& event, HWND dialog, const uito
     }
     if (!down && !buttonDown_) return false;
     buttonDown_ = down;
-    movePointer(event.x, event.y);
+    movePointer(at);
     DialogDriver::mouseButton(down);
     return true;
 }

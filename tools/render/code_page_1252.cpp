@@ -88,4 +88,24 @@ std::string utf8ToCodePage1252Lossy(const std::string& utf8) {
     return codePage;
 }
 
+std::string codePage1252ToUtf8(const std::string& codePage) {
+    std::string utf8;
+    for (char byte : codePage) {
+        unsigned char code = static_cast<unsigned char>(byte);
+        char32_t character = code >= 0x80 && code < 0xA0 ? kCodes128To159[code - 0x80] : code;
+        if (character == 0) continue;
+        if (character < 0x80) {
+            utf8 += static_cast<char>(character);
+        } else if (character < 0x800) {
+            utf8 += static_cast<char>(0xC0 | character >> 6);
+            utf8 += static_cast<char>(0x80 | (character & 0x3F));
+        } else {
+            utf8 += static_cast<char>(0xE0 | character >> 12);
+            utf8 += static_cast<char>(0x80 | (character >> 6 & 0x3F));
+            utf8 += static_cast<char>(0x80 | (character & 0x3F));
+        }
+    }
+    return utf8;
+}
+
 }  // namespace uitools

@@ -11,4 +11,7 @@ bool utf8ToCodePage1252(const std::string& utf8, std::string& codePage, std::str
 // The same, with the characters code page 1252 lacks, and bytes that are not UTF-8, left out.
 std::string utf8ToCodePage1252Lossy(const std::string& utf8);
 
+// Code page 1252 bytes as UTF-8 text; the five codes the code page leaves unassigned are left out.
+std::string codePage1252ToUtf8(const std::string& codePage);
+
 }  // namespace uitools

@@ -1,0 +1,68 @@
+#!/bin/sh
+# A person at the package's desktop hosts, played with xdotool (under Xvfb when there is no
+# display): Name Entry in a window of its own, over no host window, an SDL2 one and an X11 one;
+# the person clicks the host's window (which must get nothing), moves to the field, types a name
+# and presses Enter, or clicks OK at scale 2.
+# usage: own-windows.sh HOSTS_DIR SCRATCH_DIR
+set -u
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -s '-screen 0 1280x1024x24' sh "$0" "$@"
+fi
+hosts=$1 scratch=$2
+mkdir -p "$scratch"
+failed=0
+
+# The window named NAME, once it is shown (20 seconds at most).
+window() { timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1; }
+
+# Where window NAME's top-left corner is: sets X and Y.
+corner() { eval "$(xdotool getwindowgeometry --shell "$(window "$1")" | grep -E '^[XY]=')"; }
+
+# expect NAME OUTPUT_FILE LINE...: each line must be in the host's output.
+expect() {
+  name=$1 output=$2
+  shift 2
+  for line in "$@"; do
+    grep -qxF "$line" "$output" || { echo "$name: no line '$line' in:"; sed 's/^/    /' "$output"; failed=1; return; }
+  done
+  echo "$name: as expected"
+}
+
+# run NAME HOST ARGS...: starts the host and waits for its Name Entry window.
+run() {
+  name=$1
+  shift
+  "$@" >"$scratch/$name.txt" 2>&1 &
+  pid=$!
+  [ -n "$(window "Name Entry")" ] || { echo "$name: no Name Entry window"; cat "$scratch/$name.txt"; failed=1; kill $pid; return 1; }
+}
+
+finish() { for _ in $(seq 20); do kill -0 $pid 2>/dev/null || break; sleep 0.5; done; kill $pid 2>/dev/null; wait $pid; }
+
+if run name-entry "$hosts/name_entry_host"; then
+  xdotool key shift+Tab type "Big Rock"
+  xdotool key Return
+  finish
+  expect name-entry "$scratch/name-entry.txt" 'result 1, name "Big Rock"'
+fi
+
+if run owner-sdl "$hosts/owner_host" sdl 1; then
+  corner "Owner Host"
+  xdotool mousemove $((X + 20)) $((Y + 20)) click 1
+  xdotool key shift+Tab type "Big Rock"
+  xdotool key Return
+  finish
+  expect owner-sdl "$scratch/owner-sdl.txt" "an X11 window that does not exist: refused" "scale 1" \
+    'result 1, name "Big Rock", host input 0, repainted yes'
+fi
+
+if run owner-x11 "$hosts/owner_host" x11 2; then
+  corner "Owner Host"
+  xdotool mousemove $((X + 20)) $((Y + 20)) click 1
+  xdotool key shift+Tab type "Big Rock"
+  corner "Name Entry"  # OK's middle, 120, 145 pixels into the window at scale 1
+  xdotool mousemove $((X + 240)) $((Y + 290)) click 1
+  finish
+  expect owner-x11 "$scratch/owner-x11.txt" "scale 2" 'result 1, name "Big Rock", host input 0, repainted yes'
+fi
+exit $failed
