@@ -14,8 +14,9 @@
 // dialog that way and, modal as on Windows, returns when the person has closed it.
 //
 // Every call here must be made on the thread that runs the dialogs (the host's user-interface
-// thread). None throws. SDL2 is loaded when windows are first wanted, not linked: the library
-// loads, and the embedded way works, where SDL2 is missing.
+// thread): input handed over from another thread is not taken safely. None throws. SDL2 is loaded
+// when windows are first wanted, not linked: the library loads, and the embedded way works, where
+// SDL2 is missing.
 #pragma once
 
 #include <stdint.h>
@@ -50,7 +51,7 @@ struct UIDesktopWindows {
     int scale;                    // 1, 2 or UIDESKTOP_SCALE_FROM_DISPLAY; each dialog pixel becomes scale x scale
     unsigned long hostX11Window;  // the host's top-level X11 window (its id), or 0
     SDL_Window* hostSdlWindow;    // or the host's SDL2 window (of the system's libSDL2), or null; not both
-    void (*repaintHost)(void* context);  // may be null: see below
+    void (*repaintHost)(void* context);  // may be null: see UIDesktop::showInOwnWindows
     void* context;                // handed to repaintHost
     const char* sdlLibrary;       // the SDL2 library to load (a file name or path), or null: the system's
                                   // libSDL2-2.0.so.0. Only the first that loads is used.
@@ -89,20 +90,23 @@ struct UIDesktopEmbedded {
 
 class UIRESOURCE_DESKTOP_API UIDesktop {
 public:
-    // Each dialog in a window of its own from now on: each modal dialog opens in a borderless top-level window of its own, drawn as the
-    // dialog looks on Windows (title bar, close box, frame), titled with the dialog's caption and
-    // dragged by its title bar. The first dialog is centred over the host's window when one is named,
-    // else on the display; a dialog opened over another keeps its place relative to it. The host's
-    // window is the dialogs' owner: while any dialog runs it gets no input (its mouse, keys and close
-    // requests are dropped, and a click on it brings the dialog forward), and `repaintHost` is called
-    // whenever it should be drawn again: when it is uncovered and each time the dialogs have handled
-    // the person's input (a dialog may have changed the host's data, as the mesh editor does at once).
-    // A dialog opened from inside `repaintHost` returns -1 at once.
+    // Each dialog in a window of its own from now on: a borderless top-level window drawn as the
+    // dialog looks on Windows (title bar, close box, frame), titled with its caption and dragged
+    // by its title bar. The first is centred over the host's window when one is named, else on
+    // the display; a dialog opened over another keeps its place relative to that one.
+    // The host's window owns the dialogs and, as a disabled owner on Windows, gets no input while
+    // one runs: an SDL2 window's mouse, keys and close requests are dropped (a press there brings
+    // the dialog forward); an X11 window is covered by an input-only window, so its mouse goes
+    // nowhere, and the dialog is marked transient for it, so that the window manager keeps the
+    // dialog in front (keys reach the host's window only if the window manager focuses it).
+    // `repaintHost` is called whenever the host's window should be drawn again: when it is
+    // uncovered, and each time the dialogs have handled the person's input (a dialog may have
+    // changed what it shows, as the mesh editor changes a mesh at once). A dialog opened from
+    // inside `repaintHost` returns -1 at once. `settings` may be null: the defaults.
     // Answers UIDESKTOP_DONE; UIDESKTOP_NO_DISPLAY or UIDESKTOP_NO_SDL when no window can be shown
     // here; UIDESKTOP_BAD_SETTINGS for a scale other than 0, 1 and 2, for both host windows named,
-    // or for an X11 window that does not exist; UIDESKTOP_DIALOG_RUNNING while a dialog runs. On any
-    // failure the way chosen before stays, and UIDesktop::lastError() says why. `settings`
-    // may be null: the defaults.
+    // or for an X11 window that does not exist; UIDESKTOP_DIALOG_RUNNING while a dialog runs. On
+    // any failure the way chosen before stays, and UIDesktop::lastError() says why.
     static int showInOwnWindows(const UIDesktopWindows* settings);
 
     // From now on the dialogs are drawn by the host. While a dialog runs, the library calls
@@ -124,8 +128,8 @@ public:
     // The scale in use (1 or 2), 0 while no way is chosen.
     static int scale();
 
-    // Why the last call that failed did, in English; "" after a call that did not fail. Valid
-    // until the next call here.
+    // Why the last of showInOwnWindows, showEmbedded and stopShowing failed, in English; "" when
+    // it did not. Valid until the next of them.
     static const char* lastError();
 
     // ---- The person's input, handed back by the embedded way's host --------------------------

@@ -70,7 +70,8 @@ bool give(Give input) {
 int UIDesktop::showInOwnWindows(const UIDesktopWindows* settings) {
     UIDesktopWindows wanted = settings != nullptr ? *settings : UIDesktopWindows{};
     if (isShowingDialogs()) return failed(UIDESKTOP_DIALOG_RUNNING, kDialogRunning);
-    if (wanted.scale < 0 || wanted.scale > 2) return failed(UIDESKTOP_BAD_SETTINGS, "the scale is 1, 2 or 0 (from the display)");
+    if (wanted.scale < 0 || wanted.scale > 2)
+        return failed(UIDESKTOP_BAD_SETTINGS, "the scale is 1, 2 or 0 (from the display)");
     if (wanted.hostSdlWindow != nullptr && wanted.hostX11Window != 0)
         return failed(UIDESKTOP_BAD_SETTINGS, "name the host's SDL window or its X11 window, not both");
     auto way = std::make_unique<OwnWindowsWay>(wanted);

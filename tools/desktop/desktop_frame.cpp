@@ -49,7 +49,8 @@ const uitools::Image& FramePainter::paint(const std::vector<HWND>& dialogs) {
         if (!uitools::viewOfLiveDialog(dialog, view)) continue;
         view.inactive = dialog != dialogs.back();
         RECT place = DialogDriver::windowRect(dialog);
-        painted_.push_back(uitools::paintDialogInto(frame_, view, font_, place.left - screen.left, place.top - screen.top));
+        int left = place.left - screen.left, top = place.top - screen.top;
+        painted_.push_back(uitools::paintDialogInto(frame_, view, font_, left, top));
     }
     touched_.insert(touched_.end(), painted_.begin(), painted_.end());
     return frame_;

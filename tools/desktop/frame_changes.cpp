@@ -22,7 +22,8 @@ PixelRect boundsOf(const std::vector<PixelRect>& rects, const PixelRect& frame) 
 
 }  // namespace
 
-const std::vector<PixelRect>& FrameChanges::update(const uitools::Image& frame, const std::vector<PixelRect>& candidates) {
+const std::vector<PixelRect>& FrameChanges::update(const uitools::Image& frame,
+                                                   const std::vector<PixelRect>& candidates) {
     changed_.clear();
     PixelRect whole{0, 0, frame.width(), frame.height()};
     if (seen_.width() != frame.width() || seen_.height() != frame.height()) {
@@ -59,7 +60,8 @@ void copyScaled(const uitools::Image& source, const PixelRect& part, int scale, 
             int targetRow = y + (row - part.top) * scale + repeat;
             Colour* to = target.pixels() + static_cast<size_t>(targetRow) * target.width() + x;
             if (scale == 1) std::copy(from, from + part.width(), to);
-            else for (int column = 0; column < part.width(); ++column) std::fill_n(to + column * scale, scale, from[column]);
+            for (int column = 0; scale != 1 && column < part.width(); ++column)
+                std::fill_n(to + column * scale, scale, from[column]);
         }
     }
 }

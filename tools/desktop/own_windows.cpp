@@ -130,7 +130,8 @@ void OwnWindowsWay::openWindow(HWND dialog) {
         return;
     }
     uitools::WindowLayout layout = layoutOf(dialog, 0, 0);
-    uitools::PixelRect drag{layout.titleBar.left, layout.titleBar.top, layout.closeBox.width() > 0 ? layout.closeBox.left : layout.titleBar.right, layout.titleBar.bottom};
+    uitools::PixelRect drag = layout.titleBar;
+    if (layout.closeBox.width() > 0) drag.right = layout.closeBox.left;
     DialogWindow* below = windows_.empty() ? nullptr : &windows_.back();
     windows_.push_back(DialogWindow{dialog, window, sdl().SDL_GetWindowID(window), place, scaled(drag, scale_), title});
     sdl().SDL_SetWindowHitTest(window, hitTest, &windows_.back());

@@ -42,13 +42,15 @@ int virtualKeyOf(SDL_Keycode key, Uint16 modifiers) {
     return 0;
 }
 
-bool SdlInput::forward(const SDL_Event& event, HWND dialog, const WindowPlace& place, const uitools::PixelRect& closeBox) {
+bool SdlInput::forward(const SDL_Event& event, HWND dialog, const WindowPlace& place,
+                       const uitools::PixelRect& closeBox) {
     switch (event.type) {
         case SDL_KEYDOWN:
         case SDL_KEYUP: return key(event.key);
         case SDL_TEXTINPUT: return text(event.text.text);
         case SDL_MOUSEBUTTONDOWN:
-        case SDL_MOUSEBUTTONUP: return button(event.button, dialog, place.toScreen(event.button.x, event.button.y), closeBox);
+        case SDL_MOUSEBUTTONUP:
+            return button(event.button, dialog, place.toScreen(event.button.x, event.button.y), closeBox);
         case SDL_MOUSEMOTION: return moved(place.toScreen(event.motion.x, event.motion.y));
         case SDL_MOUSEWHEEL:
             if (event.wheel.y == 0) return false;

@@ -22,7 +22,9 @@ int virtualKeyOf(SDL_Keycode key, Uint16 modifiers);
 struct WindowPlace {
     POINT origin{0, 0};
     int scale = 1;
-    POINT toScreen(int x, int y) const { return POINT{origin.x + dividedDown(x, scale), origin.y + dividedDown(y, scale)}; }
+    POINT toScreen(int x, int y) const {
+        return POINT{origin.x + dividedDown(x, scale), origin.y + dividedDown(y, scale)};
+    }
 };
 
 class SdlInput {

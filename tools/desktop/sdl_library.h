@@ -9,14 +9,15 @@
 
 namespace desktop {
 
-#define DESKTOP_SDL_FUNCTIONS(X)                                                                          \
-    X(SDL_GetError) X(SDL_SetHint) X(SDL_WasInit) X(SDL_InitSubSystem) X(SDL_QuitSubSystem) X(SDL_Quit)  \
-    X(SDL_GetCurrentVideoDriver) X(SDL_GetDisplayBounds) X(SDL_GetDisplayDPI) X(SDL_GetWindowDisplayIndex) \
-    X(SDL_CreateWindow) X(SDL_DestroyWindow) X(SDL_GetWindowID) X(SDL_SetWindowTitle)                     \
-    X(SDL_GetWindowPosition) X(SDL_GetWindowSize) X(SDL_RaiseWindow) X(SDL_SetWindowInputFocus)           \
-    X(SDL_SetWindowModalFor) X(SDL_SetWindowHitTest) X(SDL_ShowWindow) X(SDL_GetWindowSurface)            \
-    X(SDL_UpdateWindowSurfaceRects) X(SDL_LockSurface) X(SDL_UnlockSurface) X(SDL_ConvertPixels) X(SDL_StartTextInput) X(SDL_GetModState)         \
-    X(SDL_WaitEvent) X(SDL_WaitEventTimeout) X(SDL_PollEvent) X(SDL_EventState) X(SDL_GetTicks)
+#define DESKTOP_SDL_FUNCTIONS(X)                                                                       \
+    X(SDL_GetError) X(SDL_SetHint) X(SDL_WasInit) X(SDL_InitSubSystem) X(SDL_QuitSubSystem) X(SDL_Quit) \
+    X(SDL_GetCurrentVideoDriver) X(SDL_GetDisplayBounds) X(SDL_GetDisplayDPI)                        \
+    X(SDL_GetWindowDisplayIndex) X(SDL_CreateWindow) X(SDL_DestroyWindow) X(SDL_GetWindowID)         \
+    X(SDL_SetWindowTitle) X(SDL_GetWindowPosition) X(SDL_GetWindowSize) X(SDL_RaiseWindow)           \
+    X(SDL_SetWindowInputFocus) X(SDL_SetWindowModalFor) X(SDL_SetWindowHitTest) X(SDL_ShowWindow)    \
+    X(SDL_GetWindowSurface) X(SDL_UpdateWindowSurfaceRects) X(SDL_LockSurface) X(SDL_UnlockSurface)  \
+    X(SDL_ConvertPixels) X(SDL_StartTextInput) X(SDL_GetModState) X(SDL_WaitEvent)                   \
+    X(SDL_WaitEventTimeout) X(SDL_PollEvent) X(SDL_GetTicks)
 
 struct SdlLibrary {
 #define DESKTOP_SDL_POINTER(name) decltype(&::name) name = nullptr;

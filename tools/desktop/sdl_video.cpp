@@ -88,7 +88,8 @@ Uint32 windowIdOf(const SDL_Event& event) {
 
 bool isKeyboard(Uint32 type) { return type == SDL_KEYDOWN || type == SDL_KEYUP || type == SDL_TEXTINPUT; }
 bool isMouse(Uint32 type) {
-    return type == SDL_MOUSEMOTION || type == SDL_MOUSEBUTTONDOWN || type == SDL_MOUSEBUTTONUP || type == SDL_MOUSEWHEEL;
+    return type == SDL_MOUSEMOTION || type == SDL_MOUSEBUTTONDOWN || type == SDL_MOUSEBUTTONUP ||
+           type == SDL_MOUSEWHEEL;
 }
 
 // SDL's wait for the next event, until the deadline when there is one.

@@ -9,6 +9,7 @@
 #include <UIResource/UIResource.h>
 #include <UIResource/UIResourceDesktop.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -42,7 +43,8 @@ void keep(Viewport& view, const UIDesktopFrame& frame) {
         const UIDesktopRect& part = frame.changed[i];
         for (int32_t y = part.top; y < part.bottom; ++y) {
             size_t from = (static_cast<size_t>(y) * frame.width + part.left) * 4;
-            std::copy(frame.pixels + from, frame.pixels + from + (part.right - part.left) * 4, view.pixels.begin() + from);
+            size_t bytes = static_cast<size_t>(part.right - part.left) * 4;
+            std::copy(frame.pixels + from, frame.pixels + from + bytes, view.pixels.begin() + from);
         }
     }
     view.changedParts += frame.changedCount;
@@ -53,7 +55,8 @@ void findDialog(Viewport& view) {
     for (int y = 0; y < view.height; ++y) {
         for (int x = 0; x < view.width; ++x) {
             if (view.pixels[(static_cast<size_t>(y) * view.width + x) * 4 + 3] == 0) continue;
-            box = UIDesktopRect{std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1), std::max(box.bottom, y + 1)};
+            box = UIDesktopRect{std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1),
+                                std::max(box.bottom, y + 1)};
         }
     }
     view.dialog = box;

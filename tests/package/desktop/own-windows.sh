@@ -15,8 +15,18 @@ failed=0
 # The window named NAME, once it is shown (20 seconds at most).
 window() { timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1; }
 
-# Where window NAME's top-left corner is: sets X and Y.
-corner() { eval "$(xdotool getwindowgeometry --shell "$(window "$1")" | grep -E '^[XY]=')"; }
+# Where window NAME is: sets X, Y, WIDTH and HEIGHT.
+corner() { eval "$(xdotool getwindowgeometry --shell "$(window "$1")" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"; }
+
+# The middle of window NAME, "X Y".
+middle() { corner "$1"; echo $((X + WIDTH / 2)) $((Y + HEIGHT / 2)); }
+
+# centred NAME: the dialog's window must be centred over the host's (odd sizes halve to a pixel less).
+centred() {
+  set -- $(middle "Owner Host") $(middle "Name Entry") "$1"
+  dx=$(($1 - $3)) dy=$(($2 - $4))
+  [ "${dx#-}" -le 1 ] && [ "${dy#-}" -le 1 ] || { echo "$5: Name Entry's middle is at $3 $4, the host's at $1 $2"; failed=1; }
+}
 
 # expect NAME OUTPUT_FILE LINE...: each line must be in the host's output.
 expect() {
@@ -47,6 +57,7 @@ if run name-entry "$hosts/name_entry_host"; then
 fi
 
 if run owner-sdl "$hosts/owner_host" sdl 1; then
+  centred owner-sdl
   corner "Owner Host"
   xdotool mousemove $((X + 20)) $((Y + 20)) click 1
   xdotool key shift+Tab type "Big Rock"
@@ -57,6 +68,7 @@ if run owner-sdl "$hosts/owner_host" sdl 1; then
 fi
 
 if run owner-x11 "$hosts/owner_host" x11 2; then
+  centred owner-x11
   corner "Owner Host"
   xdotool mousemove $((X + 20)) $((Y + 20)) click 1
   xdotool key shift+Tab type "Big Rock"

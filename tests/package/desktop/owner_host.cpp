@@ -80,7 +80,8 @@ int main(int argc, char** argv) {
     std::printf("an X11 window that does not exist: %s\n",
                 UIDesktop::showInOwnWindows(&noSuchWindow) == UIDESKTOP_BAD_SETTINGS ? "refused" : "TAKEN");
     OwnWindow own;
-    if (!own.open(std::strcmp(argv[1], "sdl") == 0, settings) || UIDesktop::showInOwnWindows(&settings) != UIDESKTOP_DONE) {
+    bool shown = own.open(std::strcmp(argv[1], "sdl") == 0, settings);
+    if (!shown || UIDesktop::showInOwnWindows(&settings) != UIDESKTOP_DONE) {
         std::printf("no window: %s\n", UIDesktop::lastError());
         return 1;
     }
