@@ -105,8 +105,9 @@ public:
     // inside `repaintHost` returns -1 at once. `settings` may be null: the defaults.
     // Answers UIDESKTOP_DONE; UIDESKTOP_NO_DISPLAY or UIDESKTOP_NO_SDL when no window can be shown
     // here; UIDESKTOP_BAD_SETTINGS for a scale other than 0, 1 and 2, for both host windows named,
-    // or for an X11 window that does not exist; UIDESKTOP_DIALOG_RUNNING while a dialog runs. On
-    // any failure the way chosen before stays, and UIDesktop::lastError() says why.
+    // for an X11 window that does not exist, or for an SDL window that the system's SDL2 does not
+    // know (one of an SDL2 linked into the host statically, say); UIDESKTOP_DIALOG_RUNNING while a
+    // dialog runs. On any failure the way chosen before stays, and UIDesktop::lastError() says why.
     static int showInOwnWindows(const UIDesktopWindows* settings);
 
     // From now on the dialogs are drawn by the host. While a dialog runs, the library calls

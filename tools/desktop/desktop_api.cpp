@@ -34,8 +34,10 @@ void goneFrom(HWND, void* way) { static_cast<Way*>(way)->gone(); }
 template <typename Way>
 void attach(Way* way) {
     DialogDriver::FrontEnd frontEnd{waitIn<Way>, goneFrom<Way>, way};
-    DialogDriver::attachFrontEnd(way != nullptr ? &frontEnd : nullptr);
+    DialogDriver::attachFrontEnd(&frontEnd);
 }
+
+void detach() { DialogDriver::attachFrontEnd(nullptr); }
 
 bool isShowingDialogs() {
     const Chosen& way = chosen();
@@ -43,7 +45,8 @@ bool isShowingDialogs() {
            (way.embedded != nullptr && way.embedded->isShowingDialogs());
 }
 
-int failed(int result, const std::string& why) {
+// Answers `result`, keeping why for lastError ("" when nothing failed).
+int answer(int result, const std::string& why) {
     chosen().error = why;
     return result;
 }
@@ -69,46 +72,46 @@ bool give(Give input) {
 
 int UIDesktop::showInOwnWindows(const UIDesktopWindows* settings) {
     UIDesktopWindows wanted = settings != nullptr ? *settings : UIDesktopWindows{};
-    if (isShowingDialogs()) return failed(UIDESKTOP_DIALOG_RUNNING, kDialogRunning);
+    if (isShowingDialogs()) return answer(UIDESKTOP_DIALOG_RUNNING, kDialogRunning);
     if (wanted.scale < 0 || wanted.scale > 2)
-        return failed(UIDESKTOP_BAD_SETTINGS, "the scale is 1, 2 or 0 (from the display)");
+        return answer(UIDESKTOP_BAD_SETTINGS, "the scale is 1, 2 or 0 (from the display)");
     if (wanted.hostSdlWindow != nullptr && wanted.hostX11Window != 0)
-        return failed(UIDESKTOP_BAD_SETTINGS, "name the host's SDL window or its X11 window, not both");
+        return answer(UIDESKTOP_BAD_SETTINGS, "name the host's SDL window or its X11 window, not both");
     auto way = std::make_unique<OwnWindowsWay>(wanted);
     std::string error;
     int result = way->start(error);
-    if (result != UIDESKTOP_DONE) return failed(result, error);
+    if (result != UIDESKTOP_DONE) return answer(result, error);
     Chosen& current = chosen();
-    attach<OwnWindowsWay>(nullptr);
+    detach();
     current.embedded.reset();
     current.windows = std::move(way);
     attach(current.windows.get());
-    return failed(UIDESKTOP_DONE, "");
+    return answer(UIDESKTOP_DONE, "");
 }
 
 int UIDesktop::showEmbedded(const UIDesktopEmbedded* settings) {
-    if (isShowingDialogs()) return failed(UIDESKTOP_DIALOG_RUNNING, kDialogRunning);
+    if (isShowingDialogs()) return answer(UIDESKTOP_DIALOG_RUNNING, kDialogRunning);
     if (settings == nullptr || settings->present == nullptr)
-        return failed(UIDESKTOP_BAD_SETTINGS, "the embedded way needs a presenter");
-    if (settings->scale != 1 && settings->scale != 2) return failed(UIDESKTOP_BAD_SETTINGS, "the scale is 1 or 2");
+        return answer(UIDESKTOP_BAD_SETTINGS, "the embedded way needs a presenter");
+    if (settings->scale != 1 && settings->scale != 2) return answer(UIDESKTOP_BAD_SETTINGS, "the scale is 1 or 2");
     auto way = std::make_unique<EmbeddedWay>(*settings);
     std::string error;
-    if (!way->start(error)) return failed(UIDESKTOP_CANNOT_DRAW, error);
+    if (!way->start(error)) return answer(UIDESKTOP_CANNOT_DRAW, error);
     Chosen& current = chosen();
-    attach<EmbeddedWay>(nullptr);
+    detach();
     current.windows.reset();
     current.embedded = std::move(way);
     attach(current.embedded.get());
-    return failed(UIDESKTOP_DONE, "");
+    return answer(UIDESKTOP_DONE, "");
 }
 
 int UIDesktop::stopShowing() {
-    if (isShowingDialogs()) return failed(UIDESKTOP_DIALOG_RUNNING, kDialogRunning);
+    if (isShowingDialogs()) return answer(UIDESKTOP_DIALOG_RUNNING, kDialogRunning);
     Chosen& current = chosen();
-    if (current.windows != nullptr || current.embedded != nullptr) attach<EmbeddedWay>(nullptr);
+    if (current.windows != nullptr || current.embedded != nullptr) detach();
     current.windows.reset();
     current.embedded.reset();
-    return failed(UIDESKTOP_DONE, "");
+    return answer(UIDESKTOP_DONE, "");
 }
 
 int UIDesktop::scale() {

@@ -33,7 +33,8 @@ uitools::PixelRect scaled(const uitools::PixelRect& rect, int scale);
 // A pixel of a picture `divisor` times larger mapped back: floor division, so that the pixels left
 // of and above the picture map just as those inside it do.
 inline int dividedDown(int value, int divisor) {
-    return value >= 0 ? value / divisor : -((-value + divisor - 1) / divisor);
+    long long wide = value;  // the smallest int has no positive counterpart
+    return static_cast<int>(wide >= 0 ? wide / divisor : -((-wide + divisor - 1) / divisor));
 }
 
 }  // namespace desktop

@@ -79,6 +79,10 @@ HostWindow::~HostWindow() {
 bool HostWindow::open(SDL_Window* sdlWindow, unsigned long x11Window, std::string& error) {
     sdlWindow_ = sdlWindow;
     x11Window_ = x11Window;
+    if (sdlWindow != nullptr && sdl().SDL_GetWindowID(sdlWindow) == 0) {
+        error = std::string("the host's SDL window is none of this SDL2's (") + sdl().SDL_GetError() + ")";
+        return false;
+    }
     if (x11Window == 0) return true;
     x11_ = std::make_unique<X11>();
     if (!loadX11(*x11_, error)) return false;

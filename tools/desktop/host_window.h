@@ -21,7 +21,7 @@ public:
     HostWindow& operator=(const HostWindow&) = delete;
 
     // False, with `error` saying why, when an X11 window is named that does not exist (or no X11
-    // display can be reached to look for it).
+    // display can be reached to look for it), or an SDL window that SDL2 does not know.
     bool open(SDL_Window* sdlWindow, unsigned long x11Window, std::string& error);
 
     // Where the window is on the display; empty when there is none.

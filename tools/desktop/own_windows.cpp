@@ -20,8 +20,7 @@ SDL_HitTestResult hitTest(SDL_Window*, const SDL_Point* point, void* window) {
     return titleBar.contains(point->x, point->y) ? SDL_HITTEST_DRAGGABLE : SDL_HITTEST_NORMAL;
 }
 
-// The title bar less its close box, and the close box, of a running dialog: in the dialog's own
-// pixels, or at its place on the screen.
+// Where a running dialog's window has its title bar and close box, its top-left corner at (x, y).
 uitools::WindowLayout layoutOf(HWND dialog, int x, int y) {
     uitools::DialogView view;
     if (!uitools::viewOfLiveDialog(dialog, view)) return uitools::WindowLayout{};
@@ -40,7 +39,8 @@ int OwnWindowsWay::start(std::string& error) {
     if (video != UIDESKTOP_DONE) return video;
     if (!host_.open(settings_.hostSdlWindow, settings_.hostX11Window, error)) return UIDESKTOP_BAD_SETTINGS;
     if (!screen_.loadFont(error)) return UIDESKTOP_CANNOT_DRAW;
-    scale_ = settings_.scale != UIDESKTOP_SCALE_FROM_DISPLAY ? settings_.scale : scaleOfDisplay(host_.displayIndex());
+    scale_ = settings_.scale;
+    if (scale_ == UIDESKTOP_SCALE_FROM_DISPLAY) scale_ = scaleOfDisplay(host_.displayIndex());
     return UIDESKTOP_DONE;
 }
 
@@ -91,7 +91,8 @@ void OwnWindowsWay::matchWindows() {
     }
     for (DialogWindow& window : windows_) {
         std::string title = DialogDriver::text(window.dialog);
-        if (title != window.title) sdl().SDL_SetWindowTitle(window.window, uitools::codePage1252ToUtf8(title).c_str());
+        if (title == window.title) continue;
+        sdl().SDL_SetWindowTitle(window.window, uitools::codePage1252ToUtf8(title).c_str());
         window.title = title;
     }
     host_.cover(!windows_.empty());

@@ -63,7 +63,8 @@ if run owner-sdl "$hosts/owner_host" sdl 1; then
   xdotool key shift+Tab type "Big Rock"
   xdotool key Return
   finish
-  expect owner-sdl "$scratch/owner-sdl.txt" "an X11 window that does not exist: refused" "scale 1" \
+  expect owner-sdl "$scratch/owner-sdl.txt" "an X11 window that does not exist: refused" \
+    "an SDL window that is none: refused" "scale 1" \
     'result 1, name "Big Rock", host input 0, repainted yes'
 fi
 

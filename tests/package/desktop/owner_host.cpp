@@ -79,6 +79,11 @@ int main(int argc, char** argv) {
     noSuchWindow.hostX11Window = 0x7ffffff0;
     std::printf("an X11 window that does not exist: %s\n",
                 UIDesktop::showInOwnWindows(&noSuchWindow) == UIDESKTOP_BAD_SETTINGS ? "refused" : "TAKEN");
+    void* notAWindow[16] = {};
+    noSuchWindow = UIDesktopWindows{};
+    noSuchWindow.hostSdlWindow = reinterpret_cast<SDL_Window*>(notAWindow);
+    std::printf("an SDL window that is none: %s\n",
+                UIDesktop::showInOwnWindows(&noSuchWindow) == UIDESKTOP_BAD_SETTINGS ? "refused" : "TAKEN");
     OwnWindow own;
     bool shown = own.open(std::strcmp(argv[1], "sdl") == 0, settings);
     if (!shown || UIDesktop::showInOwnWindows(&settings) != UIDESKTOP_DONE) {
