@@ -1,5 +1,5 @@
-// The host's window, through SDL2 when it is an SDL2 window and through Xlib (loaded, as SDL2 is,
-// with dlopen) when the host names an X11 window of its own. Xlib reports a bad window id to an
+// The host's window, through SDL2 when it is an SDL2 window and through Xlib when the host names an
+// X11 window of its own. Xlib reports a bad window id to an
 // error handler that ends the program by default: every call on the host's window is made with
 // a handler of ours in place.
 #include "tools/desktop/host_window.h"
@@ -9,17 +9,12 @@
 #include <SDL_syswm.h>
 
 #include "tools/desktop/sdl_library.h"
+#include "tools/desktop/x11_library.h"
 
 namespace desktop {
 
-#define DESKTOP_X11_FUNCTIONS(X)                                                                 \
-    X(XOpenDisplay) X(XCloseDisplay) X(XGetWindowAttributes) X(XTranslateCoordinates)           \
-    X(XSetTransientForHint) X(XCreateWindow) X(XMapRaised) X(XDestroyWindow) X(XSync) X(XSetErrorHandler)
-
 struct HostWindow::X11 {
-#define DESKTOP_X11_POINTER(name) decltype(&::name) name = nullptr;
-    DESKTOP_X11_FUNCTIONS(DESKTOP_X11_POINTER)
-#undef DESKTOP_X11_POINTER
+    const X11Library* api = nullptr;
     Display* display = nullptr;
     Window cover = 0;
 };
@@ -33,17 +28,10 @@ int noteFailure(Display*, XErrorEvent*) {
     return 0;
 }
 
-bool loadX11(HostWindow::X11& x11, std::string& error) {
-    void* library = dlopen("libX11.so.6", RTLD_NOW | RTLD_GLOBAL);
-    if (library == nullptr) {
-        error = "Xlib (libX11.so.6) cannot be loaded to reach the host's X11 window";
-        return false;
-    }
-#define DESKTOP_X11_FIND(name) x11.name = reinterpret_cast<decltype(x11.name)>(dlsym(library, #name));
-    DESKTOP_X11_FUNCTIONS(DESKTOP_X11_FIND)
-#undef DESKTOP_X11_FIND
-    x11.display = x11.XOpenDisplay != nullptr ? x11.XOpenDisplay(nullptr) : nullptr;
-    if (x11.display == nullptr) error = "no X11 display to find the host's window on";
+bool openX11(HostWindow::X11& x11, std::string& error) {
+    x11.api = loadX11(error);
+    x11.display = x11.api != nullptr ? x11.api->XOpenDisplay(nullptr) : nullptr;
+    if (x11.api != nullptr && x11.display == nullptr) error = "no X11 display to find the host's window on";
     return x11.display != nullptr;
 }
 
@@ -51,10 +39,10 @@ bool loadX11(HostWindow::X11& x11, std::string& error) {
 template <typename Request>
 bool trapped(const HostWindow::X11& x11, Request request) {
     failedRequest = false;
-    auto previous = x11.XSetErrorHandler(noteFailure);
+    auto previous = x11.api->XSetErrorHandler(noteFailure);
     request();
-    x11.XSync(x11.display, False);
-    x11.XSetErrorHandler(previous);
+    x11.api->XSync(x11.display, False);
+    x11.api->XSetErrorHandler(previous);
     return !failedRequest;
 }
 
@@ -73,7 +61,7 @@ HostWindow::HostWindow() = default;
 
 HostWindow::~HostWindow() {
     cover(false);
-    if (x11_ != nullptr && x11_->display != nullptr) x11_->XCloseDisplay(x11_->display);
+    if (x11_ != nullptr && x11_->display != nullptr) x11_->api->XCloseDisplay(x11_->display);
 }
 
 bool HostWindow::open(SDL_Window* sdlWindow, unsigned long x11Window, std::string& error) {
@@ -85,9 +73,9 @@ bool HostWindow::open(SDL_Window* sdlWindow, unsigned long x11Window, std::strin
     }
     if (x11Window == 0) return true;
     x11_ = std::make_unique<X11>();
-    if (!loadX11(*x11_, error)) return false;
+    if (!openX11(*x11_, error)) return false;
     XWindowAttributes attributes;
-    if (trapped(*x11_, [&] { x11_->XGetWindowAttributes(x11_->display, x11Window, &attributes); })) return true;
+    if (trapped(*x11_, [&] { x11_->api->XGetWindowAttributes(x11_->display, x11Window, &attributes); })) return true;
     error = "there is no X11 window " + std::to_string(x11Window);
     return false;
 }
@@ -101,8 +89,8 @@ uitools::PixelRect HostWindow::place() const {
         XWindowAttributes attributes{};
         Window child = 0;
         trapped(*x11_, [&] {
-            x11_->XGetWindowAttributes(x11_->display, x11Window_, &attributes);
-            x11_->XTranslateCoordinates(x11_->display, x11Window_, attributes.root, 0, 0, &x, &y, &child);
+            x11_->api->XGetWindowAttributes(x11_->display, x11Window_, &attributes);
+            x11_->api->XTranslateCoordinates(x11_->display, x11Window_, attributes.root, 0, 0, &x, &y, &child);
         });
         width = attributes.width;
         height = attributes.height;
@@ -122,13 +110,13 @@ bool HostWindow::owns(Uint32 windowId) const {
 void HostWindow::own(SDL_Window* dialogWindow) const {
     if (sdlWindow_ != nullptr) sdl().SDL_SetWindowModalFor(dialogWindow, sdlWindow_);
     Window dialog = x11_ != nullptr ? x11WindowOf(dialogWindow) : 0;
-    if (dialog != 0) trapped(*x11_, [&] { x11_->XSetTransientForHint(x11_->display, dialog, x11Window_); });
+    if (dialog != 0) trapped(*x11_, [&] { x11_->api->XSetTransientForHint(x11_->display, dialog, x11Window_); });
 }
 
 void HostWindow::cover(bool on) {
     if (x11_ == nullptr || x11_->display == nullptr || on == (x11_->cover != 0)) return;
     if (!on) {
-        trapped(*x11_, [&] { x11_->XDestroyWindow(x11_->display, x11_->cover); });
+        trapped(*x11_, [&] { x11_->api->XDestroyWindow(x11_->display, x11_->cover); });
         x11_->cover = 0;
         return;
     }
@@ -137,10 +125,10 @@ void HostWindow::cover(bool on) {
     attributes.do_not_propagate_mask = ButtonPressMask | ButtonReleaseMask | PointerMotionMask | KeyPressMask |
                                        KeyReleaseMask;
     trapped(*x11_, [&] {
-        x11_->cover = x11_->XCreateWindow(x11_->display, x11Window_, 0, 0, static_cast<unsigned>(where.width()),
+        x11_->cover = x11_->api->XCreateWindow(x11_->display, x11Window_, 0, 0, static_cast<unsigned>(where.width()),
                                           static_cast<unsigned>(where.height()), 0, 0, InputOnly, nullptr,
                                           CWDontPropagate, &attributes);
-        x11_->XMapRaised(x11_->display, x11_->cover);
+        x11_->api->XMapRaised(x11_->display, x11_->cover);
     });
 }
 

@@ -50,6 +50,8 @@ run() {
 finish() { for _ in $(seq 20); do kill -0 $pid 2>/dev/null || break; sleep 0.5; done; kill $pid 2>/dev/null; wait $pid; }
 
 if run name-entry "$hosts/name_entry_host"; then
+  corner "Name Entry"  # drawn at the display's scale: 1 under Xvfb
+  [ "$WIDTH $HEIGHT" = "341 171" ] || { echo "name-entry: the window is $WIDTH x $HEIGHT, not 341 x 171"; failed=1; }
   xdotool key shift+Tab type "Big Rock"
   xdotool key Return
   finish
@@ -62,6 +64,10 @@ if run owner-sdl "$hosts/owner_host" sdl 1; then
   xdotool mousemove $((X + 20)) $((Y + 20)) click 1
   xdotool key shift+Tab type "Big Rock"
   xdotool key Return
+  for _ in $(seq 20); do grep -q '^result' "$scratch/owner-sdl.txt" && break; sleep 0.1; done
+  if xdotool search --onlyvisible --name "^Name Entry\$" >/dev/null; then
+    echo "owner-sdl: the dialog's window stays after the dialog ended"; failed=1
+  fi
   finish
   expect owner-sdl "$scratch/owner-sdl.txt" "an X11 window that does not exist: refused" \
     "an SDL window that is none: refused" "scale 1" \
@@ -78,4 +84,12 @@ if run owner-x11 "$hosts/owner_host" x11 2; then
   finish
   expect owner-x11 "$scratch/owner-x11.txt" "scale 2" 'result 1, name "Big Rock", host input 0, repainted yes'
 fi
+# On a display of 192 dots per inch the display's scale is 2: the window is twice as large.
+dense=$(xvfb-run -a -s '-screen 0 1280x1024x24 -dpi 192' sh -c '
+  "$1" >/dev/null 2>&1 &
+  window=$(timeout 20 xdotool search --sync --onlyvisible --name "^Name Entry\$" | head -n 1)
+  xdotool getwindowgeometry --shell "$window" | grep -E "^(WIDTH|HEIGHT)=" | tr "\n" " "
+  xdotool key Escape
+  wait' sh "$hosts/name_entry_host")
+[ "$dense" = "WIDTH=682 HEIGHT=342 " ] || { echo "name-entry at 192 dpi: the window is not 682 x 342: $dense"; failed=1; }
 exit $failed

@@ -96,5 +96,7 @@ int main(int argc, char** argv) {
     long result = UI::rename(nullptr, "Boulder", name, sizeof name, -1, -1);
     std::printf("result %ld, name \"%s\", host input %d, repainted %s\n", result, name, own.inputReceived(),
                 repaints > 0 ? "yes" : "no");
+    std::fflush(stdout);
+    SDL_Delay(2000);  // the host goes on, and the dialog's window must be gone meanwhile
     return 0;
 }
