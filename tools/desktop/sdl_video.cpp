@@ -28,10 +28,14 @@ bool isInvisible(const char* driver) {
 }
 
 // Signals end the program as usual, instead of becoming a quit event that nobody waits for. A host
-// that started SDL's video keeps it to itself: it is neither started again nor ended here.
+// that started SDL's video keeps it to itself: it is neither started again nor ended here. Either
+// way the dialogs take typed text.
 bool startVideo(std::string& error) {
     const SdlLibrary& api = sdl();
-    if (api.SDL_WasInit(SDL_INIT_VIDEO) != 0) return true;
+    if (api.SDL_WasInit(SDL_INIT_VIDEO) != 0) {
+        api.SDL_StartTextInput();
+        return true;
+    }
     api.SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (api.SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         error = std::string("no display to show a window on (") + api.SDL_GetError() + ")";
