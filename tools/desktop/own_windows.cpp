@@ -51,10 +51,10 @@ void OwnWindowsWay::wait(HWND dialog, DWORD timeoutMs) {
         DialogHost::endDialog(dialog, -1);
         return;
     }
-    repaintHost();
     const std::vector<uitools::PixelRect>& changed = screen_.paint(dialog);
     matchWindows();
     for (DialogWindow& window : windows_) draw(window, changed);
+    repaintHost();
     waitForPerson(dialog, timeoutMs);
 }
 

@@ -10,6 +10,7 @@
 
 #include "harness/dialog_driver.h"
 #include "tools/desktop/sdl_library.h"
+#include "tools/desktop/x11_library.h"
 
 namespace desktop {
 
@@ -59,11 +60,31 @@ bool videoReady(std::string& error) {
     return started == 1;
 }
 
+// An X11 display's density as its desktop sets it for programs (the Xft.dpi resource, which
+// desktops raise on dense displays), else as the server measures its screen; 0 when unknown.
+float densityOfX11Display() {
+    std::string error;
+    const X11Library* x11 = loadX11(error);
+    Display* display = x11 != nullptr ? x11->XOpenDisplay(nullptr) : nullptr;
+    if (display == nullptr) return 0;
+    const char* resource = x11->XGetDefault(display, "Xft", "dpi");
+    int screen = x11->XDefaultScreen(display);
+    int millimetres = x11->XDisplayWidthMM(display, screen);
+    float density = resource != nullptr ? std::strtof(resource, nullptr)
+                    : millimetres > 0   ? x11->XDisplayWidth(display, screen) * 25.4f / millimetres
+                                        : 0;
+    x11->XCloseDisplay(display);
+    return density;
+}
+
 }  // namespace
 
+// SDL2 knows the density of few X11 displays (none under Xvfb): X11's own answer comes first there.
 int scaleOfDisplay(int display) {
     float dotsPerInch = 0;
-    if (sdl().SDL_GetDisplayDPI(display, &dotsPerInch, nullptr, nullptr) != 0) return 1;
+    const char* driver = sdl().SDL_GetCurrentVideoDriver();
+    if (driver != nullptr && std::strcmp(driver, "x11") == 0) dotsPerInch = densityOfX11Display();
+    if (dotsPerInch <= 0 && sdl().SDL_GetDisplayDPI(display, &dotsPerInch, nullptr, nullptr) != 0) return 1;
     return dotsPerInch >= kDenseDisplay ? 2 : 1;
 }
 

@@ -71,7 +71,7 @@ if run owner-sdl "$hosts/owner_host" sdl 1; then
   finish
   expect owner-sdl "$scratch/owner-sdl.txt" "an X11 window that does not exist: refused" \
     "an SDL window that is none: refused" "scale 1" \
-    'result 1, name "Big Rock", host input 0, repainted yes'
+    'result 1, name "Big Rock", host input 0, repainted yes' "from the repaint: a dialog answers -1, choosing a way -3"
 fi
 
 if run owner-x11 "$hosts/owner_host" x11 2; then

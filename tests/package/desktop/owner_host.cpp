@@ -16,8 +16,14 @@
 namespace {
 
 int repaints = 0;
+long openedFromRepaint = 0;  // what a dialog opened while the host repaints answers
+int chosenFromRepaint = 0;   // what choosing the way again answers then
 
-void repaint(void*) { ++repaints; }
+void repaint(void*) {
+    if (repaints++ > 0) return;
+    openedFromRepaint = UI::createExitApplicationDialog("Leave?", "");
+    chosenFromRepaint = UIDesktop::showEmbedded(nullptr);
+}
 
 const unsigned kInputMask = ButtonPressMask | ButtonReleaseMask | KeyPressMask | KeyReleaseMask;
 
@@ -96,6 +102,7 @@ int main(int argc, char** argv) {
     long result = UI::rename(nullptr, "Boulder", name, sizeof name, -1, -1);
     std::printf("result %ld, name \"%s\", host input %d, repainted %s\n", result, name, own.inputReceived(),
                 repaints > 0 ? "yes" : "no");
+    std::printf("from the repaint: a dialog answers %ld, choosing a way %d\n", openedFromRepaint, chosenFromRepaint);
     std::fflush(stdout);
     SDL_Delay(2000);  // the host goes on, and the dialog's window must be gone meanwhile
     return 0;
