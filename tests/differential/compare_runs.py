@@ -8,7 +8,7 @@ Exit status 1 when any sequence differs otherwise, or a run is incomplete."""
 import re
 import sys
 
-COMBO = re.compile(r'^"(?P<text>[^"]*)" sel (?P<sel>-?\d+) edit (?P<edit>\d+-\d+)(?P<dropped> dropped)?$')
+COMBO = re.compile(r'^"(?P<text>[^"]*)" sel (?P<sel>-?\d+) edit (?P<edit>\d+-\d+)(?P<shown> shown \d+)?(?P<dropped> dropped)?$')
 
 
 def sequences(path):
