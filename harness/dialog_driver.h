@@ -100,6 +100,9 @@ struct MenuItem {
 
 // The popup menu open now (a text field's context menu), top item first; empty when none is open.
 DIALOG_DRIVER_API std::vector<MenuItem> openMenu();
+// EndMenu: the open menu closes, choosing nothing. A user giving a dialog up closes its menu first:
+// USER32 runs a menu in a loop of its own, which ending the dialog does not end.
+DIALOG_DRIVER_API void closeMenu();
 
 // ---- The clipboard ---------------------------------------------------------------------------------
 

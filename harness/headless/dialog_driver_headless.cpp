@@ -112,6 +112,8 @@ std::vector<MenuItem> openMenu() {
     return items;
 }
 
+void closeMenu() { headless::closeMenu(); }
+
 // The user's own turn at the clipboard, as another program takes it: opened for no window.
 bool setClipboardText(const char* text) {
     if (!headless::openClipboard(nullptr)) return false;

@@ -292,6 +292,8 @@ std::vector<MenuItem> openMenu() {
     return items;
 }
 
+void closeMenu() { EndMenu(); }
+
 // The user's own turn at the clipboard, as another program takes it: opened for no window.
 bool setClipboardText(const char* text) {
     if (!OpenClipboard(nullptr)) return false;

@@ -184,14 +184,17 @@ LRESULT menuCharacter(WPARAM character) {
 }
 
 // The mouse, in the menu window's pixels: over an entry it is highlighted (a separator shows no
-// highlight), elsewhere none is; a release on the highlighted entry chooses it unless it is greyed.
+// highlight), elsewhere on the menu none is, and off the menu the highlight stays; a release on the
+// highlighted entry chooses it unless it is greyed.
 LRESULT menuMouse(Window& window, UINT message, LPARAM point) {
     POINT at{GET_X_LPARAM(point), GET_Y_LPARAM(point)};
     bool inside = contains(clientRect(window), at);
     int index = inside ? itemAt(window, at) : -1;
     bool onEntry = index >= 0 && kItems[index].text != nullptr;
     switch (message) {
-    case WM_MOUSEMOVE: menu().highlighted = onEntry ? index : -1; break;
+    case WM_MOUSEMOVE:
+        if (inside) menu().highlighted = onEntry ? index : -1;
+        break;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDOWN:

@@ -15,8 +15,13 @@ namespace {
 
 int width(const FieldArea& area) { return area.right - area.left; }
 
+// The width of the text before `index`; past the text's end (the first character shown can be, once
+// text before it was replaced) each missing character counts as an average one, as USER32 counts it.
 int textWidthUpTo(const Window& field, size_t index) {
-    return textWidth(field, field.text.substr(0, std::min(index, field.text.size())));
+    if (field.text.empty()) return 0;  // USER32 lays out no line for an empty text, and measures none
+    size_t present = std::min(index, field.text.size());
+    int beyond = static_cast<int>(index - present) * averageCharacterWidth(field);
+    return textWidth(field, field.text.substr(0, present)) + beyond;
 }
 
 // Only an edit control aligns its text; a combo box's field is always left-aligned.
@@ -42,6 +47,7 @@ FieldArea fieldArea(const Window& field) {
 }
 
 int positionOf(const Window& field, size_t index) {
+    index = std::min(index, field.text.size());
     FieldArea area = fieldArea(field);
     int shown = textWidthUpTo(field, index) - textWidthUpTo(field, field.firstShown);
     return area.left + shown + (index >= field.firstShown ? alignmentShift(field, area) : 0);
@@ -50,7 +56,6 @@ int positionOf(const Window& field, size_t index) {
 void scrollToCaret(Window& field) {
     FieldArea area = fieldArea(field);
     size_t caret = field.selectionEnd;
-    field.firstShown = std::min(field.firstShown, field.text.size());
     int x = positionOf(field, caret);
     if (x < area.left && field.firstShown > 0) {
         int goal = area.left + width(area) / 3;
@@ -70,7 +75,7 @@ void scrollToCaret(Window& field) {
 size_t characterAt(const Window& field, int x) {
     FieldArea area = fieldArea(field);
     int offset = std::min(std::max(x, area.left), area.right - 1) - area.left;
-    if (offset == 0) return field.firstShown;
+    if (offset == 0) return std::min(field.firstShown, field.text.size());
     offset -= alignmentShift(field, area);
     return boundaryNearest(field, field.text, offset + textWidthUpTo(field, field.firstShown));
 }

@@ -115,11 +115,11 @@ HWND droppedListUnder(const Window& dialog, POINT point) {
 }
 
 // The window a press at `point` reaches, or null when it reaches none: a dropped list, else the
-// innermost dialog's topmost visible control under it (a disabled one swallows the press), else
-// the dialog itself. Only the client areas take clicks: a frame, a border or a caption passes
-// none on.
-HWND windowUnder(POINT point, bool& swallowed) {
-    swallowed = false;
+// innermost dialog's topmost visible control under it, else the dialog itself, which also takes
+// what reaches a disabled control (its DefDlgProc rolls a list up, a right click there asks the
+// dialog for a context menu). Only the client areas take clicks: a frame, a border or a caption
+// passes none on.
+HWND windowUnder(POINT point) {
     const Window* dialog = findWindow(innermostDialog());
     if (dialog == nullptr) return nullptr;
     if (HWND list = droppedListUnder(*dialog, point)) return list;
@@ -127,10 +127,7 @@ HWND windowUnder(POINT point, bool& swallowed) {
     for (HWND child : dialog->children) {
         const Window* control = findWindow(child);
         if (control == nullptr || !isVisible(*control) || !contains(screenRect(*control), point)) continue;
-        if (!control->enabled) {
-            swallowed = true;
-            return nullptr;
-        }
+        if (!control->enabled) return dialog->handle;
         if (isTransparent(*control)) continue;
         return contains(clientScreenRect(*control), point) ? child : nullptr;
     }
@@ -192,8 +189,7 @@ bool mouseMessage(const InputEvent& event, MSG& message) {
     if (event.kind == InputKind::ButtonDown) state.buttonsDown |= messagesOf(event.button).flag;
     if (event.kind == InputKind::ButtonUp) state.buttonsDown &= ~messagesOf(event.button).flag;
     if (event.kind == InputKind::ButtonDown && captureWindow() == nullptr && !activatedBy(event.point)) return false;
-    bool swallowed = false;
-    HWND target = findWindow(state.capture) != nullptr ? state.capture : windowUnder(event.point, swallowed);
+    HWND target = findWindow(state.capture) != nullptr ? state.capture : windowUnder(event.point);
     const Window* window = findWindow(target);
     if (window == nullptr) return false;
     if (event.kind == InputKind::Wheel) {

@@ -175,6 +175,7 @@ private:
     void takeSteps(HWND handle) {
         OpenDialog* dialog = dialogOf(handle);
         if (dialog == nullptr || dialog->nextStep >= dialog->section->steps.size()) {
+            DialogDriver::closeMenu();
             DialogHost::endDialog(handle, scripted::kAbandoned);
             return;
         }
