@@ -129,5 +129,8 @@ TEST(DialogHost, DeadAndNullHandlesGiveDefinedAnswers) {
         EXPECT_EQ(rect.left, 1);
         EXPECT_FALSE(DialogHost::setWindowText(gone, "x"));
         EXPECT_FALSE(DialogHost::moveWindow(gone, 0, 0, 10, 10, FALSE));
+        EXPECT_EQ(DialogDriver::firstShownCharacter(gone), 0);
     }
+    DialogDriver::closeMenu();  // with none open: nothing
+    EXPECT_TRUE(DialogDriver::openMenu().empty());
 }

@@ -9,8 +9,13 @@ namespace scenario {
 
 namespace {
 
-// Splits text into words and "quoted texts" (\" and \\ escape inside quotes); # starts a comment
-// outside quotes and ; stands alone.
+char escaped(char character) {
+    return character == 'n' ? '\n' : character == 'r' ? '\r' : character == 't' ? '\t' : character;
+}
+
+// Splits text into words and "quoted texts" (inside quotes \n, \r and \t are a line feed, a
+// carriage return and a tab, and \ takes any other character as it is, \" and \\ among them); #
+// starts a comment outside quotes and ; stands alone.
 bool tokenize(const std::string& text, std::vector<Token>& tokens, std::string& error) {
     for (size_t i = 0; i < text.size();) {
         char c = text[i];
@@ -24,8 +29,8 @@ bool tokenize(const std::string& text, std::vector<Token>& tokens, std::string& 
         } else if (c == '"') {
             Token token{"", true};
             for (++i; i < text.size() && text[i] != '"'; ++i) {
-                if (text[i] == '\\' && i + 1 < text.size()) ++i;
-                token.text += text[i];
+                if (text[i] == '\\' && i + 1 < text.size()) token.text += escaped(text[++i]);
+                else token.text += text[i];
             }
             if (i++ >= text.size()) {
                 error = "the quoted text has no closing \"";

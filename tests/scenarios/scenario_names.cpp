@@ -23,13 +23,15 @@ const Named kControls[] = {
     {"UNSORTED", IDC_UNSORTED}, {"QUIET", IDC_QUIET}, {"SORTED_COMBO", IDC_SORTED_COMBO},
     {"PLAIN_COMBO", IDC_PLAIN_COMBO}, {"GROUP", IDC_GROUP}, {"SMALL", IDC_SMALL}, {"LARGE", IDC_LARGE},
     {"HUGE", IDC_HUGE}, {"SIZE", IDC_SIZE_GROUP}, {"READ_ONLY", IDC_READ_ONLY}, {"RIGHT_ALIGNED", IDC_RIGHT_ALIGNED},
-    {"LIST_COMBO", IDC_LIST_COMBO}, {"EDIT_COMBO", IDC_EDIT_COMBO},
+    {"LIST_COMBO", IDC_LIST_COMBO}, {"EDIT_COMBO", IDC_EDIT_COMBO}, {"SHORT", IDC_SHORT},
+    {"FIXED_COMBO", IDC_FIXED_COMBO},
 };
 
 const Named kOthers[] = {
     {"EDITS", IDD_EDITS}, {"BUTTONS", IDD_BUTTONS}, {"LISTS", IDD_LISTS}, {"COMBOS", IDD_COMBOS},
     {"NO_CLOSE_BOX", IDD_NO_CLOSE_BOX}, {"EXTENDED", IDD_EXTENDED}, {"BORDERED", IDD_BORDERED}, {"KEYS", IDD_KEYS},
     {"COMBO_KEYS", IDD_COMBO_KEYS}, {"NOT_THERE", IDD_NOT_THERE}, {"FIELDS", IDD_FIELDS},
+    {"LONG_FIELDS", IDD_LONG_FIELDS}, {"CB_LIMITTEXT", CB_LIMITTEXT}, {"CB_SETEDITSEL", CB_SETEDITSEL},
     {"ABANDONED", -7},  // scripted::kAbandoned: a dialog its user gave up
     {"TRUE", TRUE}, {"FALSE", FALSE}, {"LB_ERR", LB_ERR}, {"CB_ERR", CB_ERR}, {"LB_OKAY", LB_OKAY},
     {"BST_UNCHECKED", BST_UNCHECKED}, {"BST_CHECKED", BST_CHECKED}, {"BST_INDETERMINATE", BST_INDETERMINATE},
@@ -50,6 +52,9 @@ const Named kOthers[] = {
     {"CB_GETDROPPEDSTATE", CB_GETDROPPEDSTATE}, {"CB_SHOWDROPDOWN", CB_SHOWDROPDOWN}, {"CB_GETTOPINDEX", CB_GETTOPINDEX},
     {"WM_NEXTDLGCTL", WM_NEXTDLGCTL}, {"WM_GETDLGCODE", WM_GETDLGCODE}, {"WM_LBUTTONUP", WM_LBUTTONUP},
     {"DM_SETDEFID", DM_SETDEFID}, {"DM_GETDEFID", DM_GETDEFID}, {"WM_SETREDRAW", WM_SETREDRAW},
+    {"WM_COPY", WM_COPY}, {"WM_CUT", WM_CUT}, {"WM_PASTE", WM_PASTE}, {"WM_CLEAR", WM_CLEAR}, {"WM_UNDO", WM_UNDO},
+    {"EM_UNDO", EM_UNDO}, {"EM_CANUNDO", EM_CANUNDO}, {"EM_EMPTYUNDOBUFFER", EM_EMPTYUNDOBUFFER},
+    {"EM_GETFIRSTVISIBLELINE", EM_GETFIRSTVISIBLELINE}, {"DC_HASDEFID", DC_HASDEFID},
     {"WS_TABSTOP", WS_TABSTOP}, {"WS_GROUP", WS_GROUP}, {"WS_VISIBLE", WS_VISIBLE}, {"WS_CHILD", WS_CHILD},
     {"WS_DISABLED", WS_DISABLED}, {"WS_POPUP", WS_POPUP}, {"WS_CAPTION", WS_CAPTION}, {"WS_SYSMENU", WS_SYSMENU},
     {"WS_BORDER", WS_BORDER}, {"DS_FIXEDSYS", DS_FIXEDSYS}, {"DS_MODALFRAME", DS_MODALFRAME},
@@ -75,12 +80,14 @@ const Notification kNotifications[] = {
     {"COMBOBOX", CBN_EDITUPDATE, "CBN_EDITUPDATE"}, {"COMBOBOX", CBN_SELENDOK, "CBN_SELENDOK"},
     {"COMBOBOX", CBN_SELENDCANCEL, "CBN_SELENDCANCEL"}, {"COMBOBOX", CBN_DROPDOWN, "CBN_DROPDOWN"},
     {"COMBOBOX", CBN_CLOSEUP, "CBN_CLOSEUP"}, {"COMBOBOX", CBN_DBLCLK, "CBN_DBLCLK"},
+    {"COMBOBOX", static_cast<WORD>(CBN_ERRSPACE), "CBN_ERRSPACE"},
 };
 
 const Named kKeys[] = {
     {"Enter", VK_RETURN}, {"Escape", VK_ESCAPE}, {"Tab", VK_TAB}, {"Back", VK_BACK}, {"Space", VK_SPACE},
     {"Left", VK_LEFT}, {"Right", VK_RIGHT}, {"Up", VK_UP}, {"Down", VK_DOWN}, {"Home", VK_HOME}, {"End", VK_END},
-    {"PageUp", VK_PRIOR}, {"PageDown", VK_NEXT}, {"Delete", VK_DELETE}, {"F4", VK_F4},
+    {"PageUp", VK_PRIOR}, {"PageDown", VK_NEXT}, {"Delete", VK_DELETE}, {"Insert", VK_INSERT}, {"F4", VK_F4},
+    {"F10", VK_F10},
     {"Shift", VK_SHIFT}, {"Ctrl", VK_CONTROL}, {"Alt", VK_MENU},
 };
 
@@ -112,7 +119,8 @@ namespace {
 
 // One factor of a pixel expression at `at`: a decimal number or a measure.
 bool pixelFactor(const std::string& text, size_t& at, const Measures& measures, long long& value) {
-    for (const auto& [name, measure] : {std::pair<const char*, long long>{"font", measures.font}, {"row", measures.row}}) {
+    for (const auto& [name, measure] : {std::pair<const char*, long long>{"font", measures.font}, {"row", measures.row},
+                                        {"shown", measures.shown}}) {
         if (text.compare(at, std::strlen(name), name) == 0) {
             at += std::strlen(name);
             value = measure;

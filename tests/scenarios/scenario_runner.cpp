@@ -132,6 +132,11 @@ private:
             dialog->log.push_back("close");
             return hasSetting(*dialog, "close-answer TRUE");
         }
+        if (message == WM_CONTEXTMENU) {
+            HWND from = DialogDriver::controlHolding(reinterpret_cast<HWND>(wordParam), handle);
+            dialog->log.push_back("context-menu " + (from != nullptr ? controlName(DialogDriver::controlId(from)) : "DIALOG"));
+            return FALSE;
+        }
         if (message != WM_COMMAND) return FALSE;
         int id = static_cast<short>(LOWORD(wordParam));
         int code = HIWORD(wordParam);
@@ -170,6 +175,7 @@ private:
     void takeSteps(HWND handle) {
         OpenDialog* dialog = dialogOf(handle);
         if (dialog == nullptr || dialog->nextStep >= dialog->section->steps.size()) {
+            DialogDriver::closeMenu();
             DialogHost::endDialog(handle, scripted::kAbandoned);
             return;
         }

@@ -9,6 +9,7 @@
 #include "tools/render/dialog_painter.h"
 #include "tools/render/dialog_view.h"
 #include "tools/render/file_bytes.h"
+#include "tools/render/menu_painter.h"
 #include "tools/render/module_font.h"
 
 namespace desktop {
@@ -52,6 +53,8 @@ const uitools::Image& FramePainter::paint(const std::vector<HWND>& dialogs) {
         RECT place = DialogDriver::windowRect(dialog);
         painted_.push_back(uitools::paintDialogInto(frame_, view, font_, place.left - screen.left, place.top - screen.top));
     }
+    uitools::MenuView menu;
+    if (uitools::viewOfOpenMenu(menu)) painted_.push_back(uitools::paintMenuInto(frame_, menu, font_, -screen.left, -screen.top));
     return frame_;
 }
 

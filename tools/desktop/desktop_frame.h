@@ -28,7 +28,8 @@ class FramePainter {
 public:
     // False, with `error` saying why, when the module's font cannot be read.
     bool loadFont(std::string& error);
-    // The desktop as large as the dialog manager's, with `dialogs` on it, bottom first.
+    // The desktop as large as the dialog manager's, with `dialogs` on it, bottom first, and an open
+    // context menu over them.
     const uitools::Image& paint(const std::vector<HWND>& dialogs);
     const uitools::Image& frame() const { return frame_; }
 

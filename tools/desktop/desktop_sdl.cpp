@@ -11,6 +11,7 @@
 
 #include "harness/dialog_driver.h"
 #include "tools/desktop/desktop_frame.h"
+#include "tools/desktop/sdl_clipboard.h"
 #include "tools/desktop/sdl_input.h"
 #include "tools/render/dialog_painter.h"
 #include "tools/render/dialog_view.h"
@@ -83,6 +84,7 @@ public:
 
     ~SdlDesktop() override {
         DialogDriver::attachUser(nullptr, nullptr);
+        disconnectSystemClipboard();
         if (window_ != nullptr) SDL_DestroyWindow(window_);
     }
 
@@ -95,6 +97,7 @@ public:
             return false;
         }
         SDL_StartTextInput();
+        connectSystemClipboard();
         DialogDriver::attachUser(onWaiting, this);
         return true;
     }
