@@ -1,6 +1,6 @@
 // The checks scenarios make (expect focus, text, int, checked, selection, items, style, sel, shown,
-// rect, missing, menu, clipboard), read through the dialog driver so that they mean the same on both
-// dialog managers.
+// rect, centred, missing, menu, clipboard), read through the dialog driver so that they mean the
+// same on both dialog managers.
 #include "harness/dialog_driver.h"
 #include "harness/scripted_user/scripted_user.h"
 #include "tests/scenarios/scenario_names.h"
@@ -139,11 +139,17 @@ Outcome expect(Words& words, StatementContext& context) {
         expectClipboard(words);
     } else if (what == "rect" || what == "dropped-rect") {
         expectRect(words, context.dialog);
+    } else if (what == "centred") {  // on the desktop, each half cut toward zero
+        RECT frame = DialogDriver::windowRect(context.dialog);
+        RECT desktop = DialogDriver::windowRect(DialogHost::getDesktopWindow());
+        expectSame(words, "the top-left corner", std::to_string(frame.left) + " " + std::to_string(frame.top),
+                   std::to_string((desktop.left + desktop.right) / 2 - (frame.right - frame.left) / 2) + " " +
+                       std::to_string((desktop.top + desktop.bottom) / 2 - (frame.bottom - frame.top) / 2));
     } else if (what == "missing") {
         if (dialog.hasControl(idOf(words, 2))) words.fail("the dialog has a control " + words.text(2));
     } else {
         words.fail("expect what? (focus, text, int, checked, unchecked, selection, sel, shown, items, style, rect, "
-                   "dropped-rect, missing, menu, clipboard)");
+                   "dropped-rect, centred, missing, menu, clipboard)");
     }
     return checked(words);
 }

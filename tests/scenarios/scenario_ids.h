@@ -29,7 +29,7 @@
 #define IDC_SMALL 306
 #define IDC_LARGE 307
 #define IDC_HUGE 308
-#define IDC_SIZE_GROUP 309
+#define IDC_SIZE 309
 
 #define IDC_SORTED 401
 #define IDC_UNSORTED 402

@@ -108,7 +108,7 @@ Outcome snapshot(Words& words, StatementContext& context) {
 }
 
 Outcome open(Words& words, StatementContext& context) {
-    INT_PTR result = context.openNext();
+    INT_PTR result = context.openNext(true);
     context.log->push_back("note open returned " + std::to_string(result));
     return answered(words, result);
 }
