@@ -1,8 +1,10 @@
 // getResourceData per call for each data resource, with the name as an integer id and as a text.
 #include <benchmark/benchmark.h>
 
+#include <string>
+
 #include <UIResource/UIResource.h>
-#include "resources/resource_ids.h"
+#include "resources/module_resources.h"
 
 namespace {
 
@@ -21,13 +23,21 @@ void getResourceDataById(benchmark::State& state, unsigned short id, const char*
     lookUp(state, getResourceStringFromInt(id), type);
 }
 
-void getResourceDataByText(benchmark::State& state, const char* name, const char* type) { lookUp(state, name, type); }
+void getResourceDataByText(benchmark::State& state, std::string name, const char* type) {
+    lookUp(state, name.c_str(), type);
+}
+
+// Two rows a data resource: "getResourceDataById/FONTDATA_107" and "getResourceDataByText/...".
+[[maybe_unused]] const bool kRegistered = [] {
+    for (const uires::ModuleResource& resource : uires::kModuleResources) {
+        if (resource.kind != uires::ResourceKind::Data) continue;
+        std::string row = std::string(resource.dataType) + "_" + std::to_string(resource.id);
+        benchmark::RegisterBenchmark(("getResourceDataById/" + row).c_str(), getResourceDataById, resource.id,
+                                     resource.dataType);
+        benchmark::RegisterBenchmark(("getResourceDataByText/" + row).c_str(), getResourceDataByText,
+                                     "#" + std::to_string(resource.id), resource.dataType);
+    }
+    return true;
+}();
 
 }  // namespace
-
-BENCHMARK_CAPTURE(getResourceDataById, FONTDATA_107, IDR_FONT_ATLAS, "FONTDATA");
-BENCHMARK_CAPTURE(getResourceDataByText, FONTDATA_107, "#107", "FONTDATA");
-BENCHMARK_CAPTURE(getResourceDataById, FONTSIZE_108, IDR_FONT_ADVANCES, "FONTSIZE");
-BENCHMARK_CAPTURE(getResourceDataByText, FONTSIZE_108, "#108", "FONTSIZE");
-BENCHMARK_CAPTURE(getResourceDataById, MOUSE_POINTER_TEXTURE_111, IDR_MOUSE_POINTER, "MOUSE_POINTER_TEXTURE");
-BENCHMARK_CAPTURE(getResourceDataByText, MOUSE_POINTER_TEXTURE_111, "#111", "MOUSE_POINTER_TEXTURE");

@@ -1,10 +1,16 @@
 #!/usr/bin/env python3
-"""Writes the benchmark table (headless, Wine, ratio, target) from the two JSON reports, with the
-machine and the load it was measured under."""
+"""Writes the benchmark table (headless, the last release headless, Wine, ratios, target) from the
+JSON reports, with the machine and the load it was measured under.
+
+The headless rows come from several runs of each version, made alternately row by row; a row shows
+the run with the median CPU time, and "this / release" the median of the ratios of the runs made
+side by side (with their range), so that a change of load between runs shows as spread, not as a
+change of code."""
 import argparse
 import json
 import platform
 import re
+import statistics
 import subprocess
 
 UNIT_NS = {"ns": 1.0, "us": 1e3, "ms": 1e6, "s": 1e9}
@@ -28,6 +34,27 @@ def load(path):
     return {run["name"]: run for run in runs if run.get("run_type", "iteration") == "iteration"}
 
 
+def load_runs(paths):
+    """Each row's runs, in the order of the files (one round after the other), and the row order."""
+    runs, order = {}, []
+    for path in paths:
+        for name, run in load(path).items():
+            if name not in runs:
+                order.append(name)
+            runs.setdefault(name, []).append(run)
+    return runs, order
+
+
+def failed(runs):
+    return next((run for run in runs if run.get("error_occurred")), None)
+
+
+def median_run(runs):
+    """The run with the median CPU time (the lower of the two middle ones for an even count)."""
+    ranked = sorted(runs, key=lambda run: nanoseconds(run, "cpu_time"))
+    return ranked[(len(ranked) - 1) // 2]
+
+
 def nanoseconds(run, field):
     return run[field] * UNIT_NS[run["time_unit"]]
 
@@ -46,16 +73,32 @@ def target_of(name):
     return None, ""
 
 
-def row(name, headless, wine):
-    if headless is None or headless.get("error_occurred"):
-        return f"| `{name}` | {headless.get('error_message', 'failed') if headless else '—'} | | | | |"
+def release_columns(runs, release_runs):
+    """The release's median CPU time, and this version's over the release's: the median of the
+    ratios of runs made side by side (the k-th of each), with their range."""
+    if not release_runs:
+        return "—", ""
+    if failed(release_runs):
+        return failed(release_runs).get("error_message", "failed"), ""
+    ratios = sorted(nanoseconds(this, "cpu_time") / nanoseconds(then, "cpu_time")
+                    for this, then in zip(runs, release_runs))
+    spread = f" ({ratios[0]:.2f}–{ratios[-1]:.2f})" if len(ratios) > 1 else ""
+    return readable(nanoseconds(median_run(release_runs), "cpu_time")), f"{statistics.median(ratios):.2f}×{spread}"
+
+
+def row(name, runs, release_runs, wine):
+    if not runs or failed(runs):
+        return f"| `{name}` | {failed(runs).get('error_message', 'failed') if runs else '—'} | | | | | | |"
+    headless = median_run(runs)
     wall, cpu = nanoseconds(headless, "real_time"), nanoseconds(headless, "cpu_time")
+    release_cpu, release_ratio = release_columns(runs, release_runs)
     wine_ns = nanoseconds(wine, "real_time") if wine and not wine.get("error_occurred") else None
     wine_text = readable(wine_ns) if wine_ns else (wine.get("error_message", "failed") if wine else "—")
     ratio = "" if not wine_ns else f"{wine_ns / wall:,.1f}×" if wine_ns < 10 * wall else f"{wine_ns / wall:,.0f}×"
     limit, wording = target_of(name)
     verdict = "" if limit is None else f"{wording}: {'met' if cpu < limit else 'missed'}"
-    return f"| `{name}` | {readable(wall)} | {readable(cpu)} | {wine_text} | {ratio} | {verdict} |"
+    return (f"| `{name}` | {readable(wall)} | {readable(cpu)} | {release_cpu} | {release_ratio} | {wine_text} | "
+            f"{ratio} | {verdict} |")
 
 
 def command_output(command):
@@ -79,26 +122,40 @@ def machine():
 
 def main():
     parser = argparse.ArgumentParser()
-    parser.add_argument("--headless", required=True)
+    parser.add_argument("--headless", required=True, nargs="+", help="this version's runs, round by round")
+    parser.add_argument("--release", nargs="*", default=[], help="the release's runs, made beside them")
+    parser.add_argument("--release-name", default="release", help="the release's version, e.g. 1.0.0")
+    parser.add_argument("--release-source", default="its tag", help="what it was built from, e.g. v1.0.0 (0d0097e)")
     parser.add_argument("--wine", required=True)
     parser.add_argument("--load", required=True, help="load averages before and after the runs")
     parser.add_argument("--date", required=True)
     parser.add_argument("--out", required=True)
     parser.add_argument("--readme", help="also put the table into this file, between the markers")
     args = parser.parse_args()
-    headless, wine = load(args.headless), load(args.wine)
+    (headless, order), (release, _) = load_runs(args.headless), load_runs(args.release)
+    wine = load(args.wine)
+    rounds = max((len(runs) for runs in headless.values()), default=0)
+    name = args.release_name
+    compared = (f"Each headless row is the median of {rounds} runs, made row by row in turn with those of the "
+                f"last release, {name} (built the same way from {args.release_source}), so that the load falls "
+                f"on both alike; \"this / {name}\" is the median ratio of their CPU times run for run, with its "
+                "range." if release else
+                f"Each headless row is the median of {rounds} runs; the last release was not built, so "
+                "there is no comparison with it.")
     lines = [
         "# Benchmark results",
         "",
         f"Measured {args.date} on {machine()}.",
         f"Load average (1, 5, 15 min) before and after: {args.load}. The machine is shared, so wall",
         "times carry the load; the targets are judged on the headless CPU time.",
+        compared,
         "",
-        "| Benchmark | Headless (wall) | Headless (CPU) | Wine, real dialog manager (wall) | Wine / headless | Target |",
-        "|---|---|---|---|---|---|",
+        f"| Benchmark | Headless (wall) | Headless (CPU) | {name} headless (CPU) | This / {name} | "
+        "Wine, real dialog manager (wall) | Wine / headless | Target |",
+        "|---|---|---|---|---|---|---|---|",
     ]
-    lines += [row(name, run, wine.get(name)) for name, run in headless.items()]
-    lines += [row(name, None, run) for name, run in wine.items() if name not in headless]
+    lines += [row(name, headless[name], release.get(name), wine.get(name)) for name in order]
+    lines += [row(name, None, None, run) for name, run in wine.items() if name not in headless]
     table = "\n".join(lines) + "\n"
     with open(args.out, "w", encoding="utf-8") as out:
         out.write(table)

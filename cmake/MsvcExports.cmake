@@ -51,12 +51,14 @@ add_custom_command(OUTPUT ${msvc_probe}
 
 set(UIRESOURCE_DLL_DEF ${PROJECT_BINARY_DIR}/UIResource-aliases.def CACHE INTERNAL "")
 set(lib_def ${PROJECT_BINARY_DIR}/UIResource-msvc.def)
+# The whole export table the DLL must have, both ABIs' names, for the export check of the tests.
+set(UIRESOURCE_DLL_EXPORTS ${PROJECT_BINARY_DIR}/UIResource-exports.txt CACHE INTERNAL "")
 set(UIRESOURCE_MSVC_IMPLIB ${PROJECT_BINARY_DIR}/lib/UIResource.lib CACHE INTERNAL "")
-add_custom_command(OUTPUT ${UIRESOURCE_DLL_DEF} ${lib_def}
+add_custom_command(OUTPUT ${UIRESOURCE_DLL_DEF} ${lib_def} ${UIRESOURCE_DLL_EXPORTS}
   COMMAND ${UIRESOURCE_PYTHON} ${PROJECT_SOURCE_DIR}/cmake/msvc_exports.py --arch ${msvc_arch}
           --msvc-object ${msvc_probe} --mingw-object $<TARGET_OBJECTS:uiresource_export_probe>
           --nm ${UIRESOURCE_LLVM_NM} --cxxfilt ${UIRESOURCE_LLVM_CXXFILT} --undname ${UIRESOURCE_LLVM_UNDNAME}
-          --dll-def ${UIRESOURCE_DLL_DEF} --lib-def ${lib_def}
+          --dll-def ${UIRESOURCE_DLL_DEF} --lib-def ${lib_def} --exports ${UIRESOURCE_DLL_EXPORTS}
   DEPENDS ${msvc_probe} uiresource_export_probe $<TARGET_OBJECTS:uiresource_export_probe>
           ${PROJECT_SOURCE_DIR}/cmake/msvc_exports.py
   COMMENT "Pairing the MSVC and MinGW names of the interface"
@@ -67,7 +69,8 @@ add_custom_command(OUTPUT ${UIRESOURCE_MSVC_IMPLIB}
   DEPENDS ${lib_def}
   COMMENT "Writing the MSVC import library UIResource.lib"
   VERBATIM)
-add_custom_target(uiresource_msvc_names DEPENDS ${UIRESOURCE_DLL_DEF} ${UIRESOURCE_MSVC_IMPLIB})
+add_custom_target(uiresource_msvc_names
+  DEPENDS ${UIRESOURCE_DLL_DEF} ${UIRESOURCE_MSVC_IMPLIB} ${UIRESOURCE_DLL_EXPORTS})
 
 target_sources(UIResource PRIVATE ${PROJECT_SOURCE_DIR}/module/msvc_constructors.cpp)
 add_dependencies(UIResource uiresource_msvc_names)

@@ -21,6 +21,9 @@ ctest --preset native || status=1
 echo "== test native-asan"
 ctest --preset native-asan || status=1
 
+echo "== a new dialog in five files, as CONTRIBUTING.md says, in a scratch copy of the tree"
+python3 tests/contributing/new_dialog_test.py "$PWD" || status=1
+
 echo "== fuzz smoke run (libFuzzer, a few seconds a target)"
 sh fuzz/run-smoke.sh || status=1
 

@@ -5,7 +5,7 @@
 
 #include "dialogs/window_placement.h"
 #include <UIResource/UIResource.h>
-#include "module/module_entry.h"
+#include "module/module_dialog.h"
 #include "platform/dialog_host.h"
 #include "resources/resource_ids.h"
 
@@ -14,7 +14,7 @@ ExitDialogState exitDialogState{};
 namespace {
 
 // The state is module-wide, so one exit dialog runs at a time.
-bool exitDialogRunning = false;
+DialogKind exitDialogs;
 
 // The pending title is used once: a later dialog without a title shows the default again.
 void showTitle(HWND dialog) {
@@ -54,14 +54,10 @@ INT_PTR CALLBACK exitDialogProcedure(HWND dialog, UINT message, WPARAM wordParam
 }  // namespace
 
 long UI::createExitApplicationDialog(const char* title, const char* link) {
-    if (exitDialogRunning) return -1;
+    if (exitDialogs.running()) return -1;
     exitDialogState.pendingTitle = title;
     // Cut to the array's size; the last byte is the terminator whatever the link's length.
     std::strncpy(exitDialogState.link, link != nullptr ? link : "", kExitLinkCapacity - 1);
     exitDialogState.link[kExitLinkCapacity - 1] = '\0';
-    exitDialogRunning = true;
-    const INT_PTR result =
-        DialogHost::dialogBoxParam(moduleInstance(), IDD_EXIT_APPLICATION, nullptr, &exitDialogProcedure, 0);
-    exitDialogRunning = false;
-    return static_cast<long>(result);
+    return exitDialogs.run(IDD_EXIT_APPLICATION, nullptr, &exitDialogProcedure);
 }

@@ -3,7 +3,7 @@
 #include "dialogs/shared_procedure.h"
 
 #include <UIResource/UIResource.h>
-#include "module/module_entry.h"
+#include "module/module_dialog.h"
 #include "platform/dialog_host.h"
 #include "resources/resource_ids.h"
 
@@ -15,7 +15,8 @@ unsigned long UI::result = 0;
 
 namespace {
 
-bool running = false;
+// The hooks and info are module-wide: one dialog on the shared procedure at a time.
+DialogKind sharedDialogs;
 
 // The item data of the list's selected entry, or -1 when nothing is selected.
 long selectedItemData(HWND dialog) {
@@ -27,14 +28,9 @@ long selectedItemData(HWND dialog) {
 
 }  // namespace
 
-bool sharedDialogRunning() { return running; }
+bool sharedDialogRunning() { return sharedDialogs.running(); }
 
-long runOnSharedProcedure(WORD templateId, HWND owner) {
-    running = true;
-    const INT_PTR result = DialogHost::dialogBoxParam(moduleInstance(), templateId, owner, &UI::windowCallback, 0);
-    running = false;
-    return static_cast<long>(result);
-}
+long runOnSharedProcedure(WORD templateId, HWND owner) { return sharedDialogs.run(templateId, owner, &UI::windowCallback); }
 
 INT_PTR CALLBACK UI::windowCallback(HWND dialog, UINT message, WPARAM wordParam, LPARAM longParam) {
     if (message == WM_INITDIALOG) {

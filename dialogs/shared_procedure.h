@@ -9,5 +9,10 @@
 bool sharedDialogRunning();
 
 // Runs template `templateId` of the module modally on UI::windowCallback with `owner`; the caller
-// has set the hooks and UI::info. Returns the dialog result, or -1 when it cannot be created.
+// has set the hooks and UI::info. Returns the dialog result, or -1 when it cannot be created or a
+// dialog on the shared procedure already runs.
 long runOnSharedProcedure(WORD templateId, HWND owner);
+
+// Runs a template that takes no hooks (plain_dialogs.cpp) on the shared procedure: the hooks and
+// UI::info are cleared first, unless a dialog on the shared procedure already runs (-1).
+long runWithoutHooks(unsigned short templateId, HWND owner);

@@ -11,9 +11,6 @@
 
 namespace {
 
-constexpr uint16_t kMenuType = 4;
-constexpr uint16_t kDialogType = 5;
-
 void requireInside(const uires::ResourceEntry& entry, const uint8_t* data, size_t size) {
     bool inside = entry.data >= data && entry.size <= size && entry.data <= data + (size - entry.size);
     fuzzcheck::require(inside, "every entry's data lies inside the file");
@@ -22,10 +19,10 @@ void requireInside(const uires::ResourceEntry& entry, const uint8_t* data, size_
 void decodeEntry(const uires::ResourceEntry& entry) {
     if (!entry.type.isId) return;
     std::string error;
-    if (entry.type.id == kDialogType) {
+    if (entry.type.id == uires::kDialogType) {
         uires::DialogTemplate dialog;
         fuzzcheck::requireClearError(uires::decodeDialogTemplate(entry.data, entry.size, dialog, error), error);
-    } else if (entry.type.id == kMenuType) {
+    } else if (entry.type.id == uires::kMenuType) {
         uires::MenuTemplate menu;
         fuzzcheck::requireClearError(uires::decodeMenuTemplate(entry.data, entry.size, menu, error), error);
     }
@@ -33,7 +30,8 @@ void decodeEntry(const uires::ResourceEntry& entry) {
 
 void lookUpAsTheModuleDoes(const std::vector<uires::ResourceEntry>& entries) {
     uires::findResourceEntry(entries, uires::parseResourceKey("FONTDATA", false), uires::ResourceKey::ofId(107));
-    uires::findResourceEntry(entries, uires::ResourceKey::ofId(kDialogType), uires::parseResourceKey("#109", false));
+    uires::findResourceEntry(entries, uires::ResourceKey::ofId(uires::kDialogType),
+                             uires::parseResourceKey("#109", false));
     for (const uires::ResourceEntry& entry : entries) {
         uires::resourceTypeName(entry.type);
         uires::keyMatchesText(entry.name, entry.name.describe().c_str());

@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr uint16_t kMenuType = 4;
-constexpr uint16_t kDialogType = 5;
 constexpr uint32_t kMaxSeedEntrySize = 256;
 constexpr uint32_t kMaxSeedPictureSize = 16384;
 
@@ -56,8 +54,8 @@ std::filesystem::path seedPathOf(const uires::ResourceEntry& entry) {
         return std::filesystem::path("tga_picture") / (entry.type.describe() + "_" + entry.name.describe() + ".tga");
     }
     if (!entry.type.isId) return {};
-    const char* folder = entry.type.id == kDialogType ? "dialog_template"
-                         : entry.type.id == kMenuType ? "menu_template" : nullptr;
+    const char* folder = entry.type.id == uires::kDialogType ? "dialog_template"
+                         : entry.type.id == uires::kMenuType ? "menu_template" : nullptr;
     if (folder == nullptr) return {};
     return std::filesystem::path(folder) / (entry.name.describe() + ".bin");
 }

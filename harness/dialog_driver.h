@@ -82,7 +82,8 @@ DIALOG_DRIVER_API void keyUp(int virtualKey);
 // of it, but no key is pressed.
 DIALOG_DRIVER_API void typeCharacter(char character);
 DIALOG_DRIVER_API void moveMouse(POINT screen);
-DIALOG_DRIVER_API void mouseButton(bool down);  // the left button, where the pointer is
+enum class MouseButton { Left, Right, Middle };
+DIALOG_DRIVER_API void mouseButton(bool down, MouseButton button = MouseButton::Left);  // where the pointer is
 DIALOG_DRIVER_API void turnWheel(int notches);  // positive away from the user
 
 // ---- Windows as they stand -------------------------------------------------------------------------
@@ -102,6 +103,45 @@ DIALOG_DRIVER_API int fontHeight(HWND window);
 // The control of `dialog` that is `window` or holds it (a combo box holds its edit field on
 // Windows), or null.
 DIALOG_DRIVER_API HWND controlHolding(HWND window, HWND dialog);
+// The first character a text field shows as it is scrolled (EM_GETFIRSTVISIBLELINE of an edit
+// control, or of a drop-down combo box's edit field); 0 for any other window.
+DIALOG_DRIVER_API int firstShownCharacter(HWND control);
+
+// ---- The context menu ------------------------------------------------------------------------------
+
+struct MenuItem {
+    std::string text;        // as the menu holds it, '&' mnemonic marks included; empty for a separator
+    bool separator = false;
+    bool greyed = false;
+    bool highlighted = false;
+    RECT rect{0, 0, 0, 0};  // screen pixels
+};
+
+// The popup menu open now (a text field's context menu), top item first; empty when none is open.
+DIALOG_DRIVER_API std::vector<MenuItem> openMenu();
+// EndMenu: the open menu closes, choosing nothing. A user giving a dialog up closes its menu first:
+// USER32 runs a menu in a loop of its own, which ending the dialog does not end.
+DIALOG_DRIVER_API void closeMenu();
+
+// ---- The clipboard ---------------------------------------------------------------------------------
+
+// The clipboard's text (CF_TEXT), as a person's other programs put it there and find it: setting
+// replaces what it holds (null empties it; false when it cannot be opened); reading is false when
+// it holds no text.
+DIALOG_DRIVER_API bool setClipboardText(const char* text);
+DIALOG_DRIVER_API bool clipboardText(std::string& text);
+
+#ifndef _WIN32
+// The headless manager keeps its clipboard's text itself unless a front end hands it a store of its
+// own (the Linux desktop's: the system clipboard): `read` gives the text held (false when none),
+// `write` replaces it (an empty text when it was emptied). Null functions give the keeping back.
+struct ClipboardStore {
+    bool (*read)(std::string& text, void* context) = nullptr;
+    void (*write)(const std::string& text, void* context) = nullptr;
+    void* context = nullptr;
+};
+DIALOG_DRIVER_API void connectClipboard(const ClipboardStore& store);
+#endif
 
 // ---- What the module hands to the shell ------------------------------------------------------------
 

@@ -4,16 +4,20 @@
 #include "mesh_editor/mesh_editor_dialog.h"
 #include "mesh_editor/mesh_editor_state.h"
 #include "mesh_editor/mesh_snapshot.h"
-#include "module/module_entry.h"
-#include "platform/dialog_host.h"
+#include "module/module_dialog.h"
 #include "resources/resource_ids.h"
+
+namespace {
+// The editor's state is module-wide: one "Edit Mesh" at a time.
+DialogKind meshEditorDialogs;
+}  // namespace
 
 long createMeshEditorDialog(WindowNode* parent, Mesh* mesh, short editorTag, long (*onApply)(const char*, short),
                             long (*chooseMaterial)(long), Material* (*lookupMaterial)(short)) {
     MeshEditorState& state = meshEditorState();
     // One editor dialog at a time: a call from the running dialog's material callbacks would pull
     // the current mesh from under it. onApply comes after the dialog, so it may open the next one.
-    if (mesh == nullptr || state.dialogRunning) return 0;
+    if (mesh == nullptr || meshEditorDialogs.running()) return 0;
     state.chooseMaterial = chooseMaterial;
     state.lookupMaterial = lookupMaterial;
     MeshSnapshot snapshot;
@@ -21,9 +25,7 @@ long createMeshEditorDialog(WindowNode* parent, Mesh* mesh, short editorTag, lon
 
     state.currentMesh = mesh;
     const HWND owner = parent != nullptr ? parent->window : nullptr;
-    state.dialogRunning = true;
-    const INT_PTR result = DialogHost::dialogBoxParam(moduleInstance(), IDD_EDIT_MESH, owner, meshEditorProcedure, 0);
-    state.dialogRunning = false;
+    const long result = meshEditorDialogs.run(IDD_EDIT_MESH, owner, meshEditorProcedure);
     if (result != 0) {
         if (onApply != nullptr) onApply(nullptr, editorTag);
     } else {
@@ -31,5 +33,5 @@ long createMeshEditorDialog(WindowNode* parent, Mesh* mesh, short editorTag, lon
     }
     releaseMeshSnapshot(snapshot);
     state.currentMesh = nullptr;
-    return static_cast<long>(result);
+    return result;
 }

@@ -10,7 +10,6 @@ struct MeshEditorState {
     long (*chooseMaterial)(long);        // host callback; stored per call, never cleared
     Material* (*lookupMaterial)(short);  // host callback; stored per call, never cleared
     bool suppressAnimationStore;         // set while the panel shows another animation
-    bool dialogRunning;                  // "Edit Mesh" is open: its callbacks may not open another
 };
 
 // The one instance, all zero when the module loads.

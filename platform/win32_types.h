@@ -78,6 +78,7 @@ struct MSG {
 #define WM_GETTEXTLENGTH 0x000E
 #define WM_CLOSE 0x0010
 #define WM_NEXTDLGCTL 0x0028
+#define WM_CONTEXTMENU 0x007B
 #define WM_GETDLGCODE 0x0087
 #define WM_KEYDOWN 0x0100
 #define WM_KEYUP 0x0101
@@ -95,11 +96,24 @@ struct MSG {
 #define WM_LBUTTONDOWN 0x0201
 #define WM_LBUTTONUP 0x0202
 #define WM_LBUTTONDBLCLK 0x0203
+#define WM_RBUTTONDOWN 0x0204
+#define WM_RBUTTONUP 0x0205
+#define WM_RBUTTONDBLCLK 0x0206
+#define WM_MBUTTONDOWN 0x0207
+#define WM_MBUTTONUP 0x0208
+#define WM_MBUTTONDBLCLK 0x0209
 #define WM_MOUSEWHEEL 0x020A
 #define WM_CAPTURECHANGED 0x0215
+#define WM_CUT 0x0300
+#define WM_COPY 0x0301
+#define WM_PASTE 0x0302
+#define WM_CLEAR 0x0303
+#define WM_UNDO 0x0304
 #define MK_LBUTTON 0x0001
+#define MK_RBUTTON 0x0002
 #define MK_SHIFT 0x0004
 #define MK_CONTROL 0x0008
+#define MK_MBUTTON 0x0010
 #define WHEEL_DELTA 120
 #define GET_WHEEL_DELTA_WPARAM(w) ((short)HIWORD(w))
 #define DM_GETDEFID 0x0400
@@ -126,6 +140,7 @@ struct MSG {
 #define VK_INSERT 0x2D
 #define VK_DELETE 0x2E
 #define VK_F4 0x73
+#define VK_F10 0x79
 #define VK_PACKET 0xE7
 #define VK_OEM_1 0xBA
 #define VK_OEM_PLUS 0xBB
@@ -245,12 +260,17 @@ struct MSG {
 #define EM_GETSEL 0x00B0
 #define EM_SETSEL 0x00B1
 #define EM_LIMITTEXT 0x00C5
+#define EM_CANUNDO 0x00C6
+#define EM_UNDO 0x00C7
+#define EM_EMPTYUNDOBUFFER 0x00CD
+#define EM_GETFIRSTVISIBLELINE 0x00CE
 #define EM_SETLIMITTEXT EM_LIMITTEXT
 #define EM_GETLIMITTEXT 0x00D5
 #define EN_SETFOCUS 0x0100
 #define EN_KILLFOCUS 0x0200
 #define EN_CHANGE 0x0300
 #define EN_UPDATE 0x0400
+#define EN_ERRSPACE 0x0500
 #define EN_MAXTEXT 0x0501
 
 // Static styles.
@@ -326,6 +346,7 @@ struct MSG {
 #define CB_FINDSTRINGEXACT 0x0158
 #define CB_OKAY 0
 #define CB_ERR (-1)
+#define CBN_ERRSPACE (-1)
 #define CBN_SELCHANGE 1
 #define CBN_DBLCLK 2
 #define CBN_SETFOCUS 3
@@ -336,6 +357,9 @@ struct MSG {
 #define CBN_CLOSEUP 8
 #define CBN_SELENDOK 9
 #define CBN_SELENDCANCEL 10
+
+// Clipboard formats.
+#define CF_TEXT 1
 
 // ShowWindow commands.
 #define SW_HIDE 0

@@ -122,6 +122,10 @@ bool keyMatchesText(const ResourceKey& key, const char* text) {
     return !key.isId && equalsIgnoringCase(key.text, text);
 }
 
+bool sameKey(const ResourceKey& a, const ResourceKey& b) {
+    return a.isId ? b.isId && a.id == b.id : keyMatchesText(b, a.text.c_str());
+}
+
 const ResourceEntry* findResourceEntry(const std::vector<ResourceEntry>& entries, ResourceKeyView type,
                                        ResourceKeyView name) {
     for (const ResourceEntry& entry : entries) {

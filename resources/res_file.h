@@ -8,6 +8,10 @@
 
 namespace uires {
 
+// The standard types of the module's templates.
+constexpr uint16_t kMenuType = 4;    // RT_MENU
+constexpr uint16_t kDialogType = 5;  // RT_DIALOG
+
 // A resource type or name: an integer id or a text.
 struct ResourceKey {
     bool isId = true;
@@ -46,6 +50,8 @@ bool parseResFile(const uint8_t* bytes, size_t size, std::vector<ResourceEntry>&
 
 // Case-insensitive match of a key against a text name.
 bool keyMatchesText(const ResourceKey& key, const char* text);
+// Whether two keys name the same type or name (texts compare case-insensitively).
+bool sameKey(const ResourceKey& a, const ResourceKey& b);
 
 // Finds the first entry with this type and name, in any language. Keys given as text may use the
 // "#123" form for an integer id.

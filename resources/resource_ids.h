@@ -17,6 +17,23 @@
 #define IDR_FONT_ADVANCES 108
 #define IDR_MOUSE_POINTER 111
 
+// Everything the module holds, one line a resource: the code that walks them all (the inspector,
+// the tests, the benchmarks) reads this list through resources/module_resources.h, and a test
+// compares it with what the build compiled from UIResource.rc. DATA(id, name, type),
+// MENU(id, name), DIALOG(id, name); a name is what tools call the resource.
+#define UIRESOURCE_MODULE_RESOURCES(DATA, MENU, DIALOG)                 \
+    DATA(IDR_FONT_ATLAS, "font-atlas", "FONTDATA")                      \
+    DATA(IDR_FONT_ADVANCES, "font-advances", "FONTSIZE")                \
+    DATA(IDR_MOUSE_POINTER, "mouse-pointer", "MOUSE_POINTER_TEXTURE")   \
+    MENU(IDR_RESIZE_MENU, "resize-menu")                                \
+    DIALOG(IDD_NAME_ENTRY, "name-entry")                                \
+    DIALOG(IDD_LIST_SELECTION, "list-selection")                        \
+    DIALOG(IDD_MATERIAL_PROPERTIES, "material-properties")              \
+    DIALOG(IDD_EDIT_MESH, "edit-mesh")                                  \
+    DIALOG(IDD_EDIT_TRANSLATOR, "edit-translator")                      \
+    DIALOG(IDD_REMOTE_UPDATER, "remote-updater")                        \
+    DIALOG(IDD_EXIT_APPLICATION, "exit-application")
+
 // Labels and group boxes.
 #define IDC_NONE -1
 

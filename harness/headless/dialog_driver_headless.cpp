@@ -2,6 +2,9 @@
 // that tools, tests and hosts use of the manager beyond the DialogHost operations is here.
 #include "harness/dialog_driver.h"
 
+#include "platform/headless/clipboard.h"
+#include "platform/headless/combo_box_list.h"
+#include "platform/headless/context_menu.h"
 #include "platform/headless/manager.h"
 #include "platform/headless/module_registry.h"
 
@@ -80,7 +83,13 @@ void moveMouse(POINT screen) {
     queueMouse(headless::InputKind::MouseMove);
 }
 
-void mouseButton(bool down) { queueMouse(down ? headless::InputKind::ButtonDown : headless::InputKind::ButtonUp); }
+void mouseButton(bool down, MouseButton button) {
+    headless::InputEvent event{down ? headless::InputKind::ButtonDown : headless::InputKind::ButtonUp, 0, pointer};
+    event.button = button == MouseButton::Right    ? headless::MouseButton::Right
+                   : button == MouseButton::Middle ? headless::MouseButton::Middle
+                                                   : headless::MouseButton::Left;
+    headless::queueInput(event);
+}
 
 void turnWheel(int notches) { queueMouse(headless::InputKind::Wheel, notches); }
 
@@ -126,6 +135,42 @@ int fontHeight(HWND window) {
 }
 
 HWND controlHolding(HWND window, HWND dialog) { return headless::isChildOf(window, dialog) ? window : nullptr; }
+
+int firstShownCharacter(HWND control) {
+    const headless::Window* found = findWindow(control);
+    bool field = found != nullptr && (found->kind == headless::WindowKind::Edit ||
+                                      (found->kind == headless::WindowKind::ComboBox && headless::hasEditField(*found)));
+    return field ? static_cast<int>(found->firstShown) : 0;
+}
+
+std::vector<MenuItem> openMenu() {
+    std::vector<MenuItem> items;
+    for (const headless::MenuEntry& entry : headless::openMenuEntries())
+        items.push_back(MenuItem{entry.text, entry.separator, entry.greyed, entry.highlighted, entry.rect});
+    return items;
+}
+
+void closeMenu() { headless::closeMenu(); }
+
+// The user's own turn at the clipboard, as another program takes it: opened for no window.
+bool setClipboardText(const char* text) {
+    if (!headless::openClipboard(nullptr)) return false;
+    headless::emptyClipboard();
+    if (text != nullptr) headless::setClipboardText(CF_TEXT, text);
+    headless::closeClipboard();
+    return true;
+}
+
+bool clipboardText(std::string& text) {
+    if (!headless::openClipboard(nullptr)) return false;
+    bool held = headless::getClipboardText(CF_TEXT, text) != FALSE;
+    headless::closeClipboard();
+    return held;
+}
+
+void connectClipboard(const ClipboardStore& store) {
+    headless::connectClipboardStore(headless::ClipboardStore{store.read, store.write, store.context});
+}
 
 void recordShellRequests(bool) { headless::shellRequestLog().clear(); }
 

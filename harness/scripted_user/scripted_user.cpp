@@ -24,6 +24,7 @@ User::State* attachedState = nullptr;
 
 void giveUp(User::State& state, HWND dialog) {
     ++state.abandoned;
+    DialogDriver::closeMenu();
     DialogHost::endDialog(dialog, kAbandoned);
 }
 

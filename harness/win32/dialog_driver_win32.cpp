@@ -198,7 +198,13 @@ void moveMouse(POINT screen) {
     SetCursorPos(screen.x, screen.y);
 }
 
-void mouseButton(bool down) { sendMouse(down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP); }
+void mouseButton(bool down, MouseButton button) {
+    switch (button) {
+    case MouseButton::Right: sendMouse(down ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_RIGHTUP); break;
+    case MouseButton::Middle: sendMouse(down ? MOUSEEVENTF_MIDDLEDOWN : MOUSEEVENTF_MIDDLEUP); break;
+    default: sendMouse(down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP); break;
+    }
+}
 
 void turnWheel(int notches) { sendMouse(MOUSEEVENTF_WHEEL, static_cast<DWORD>(notches * WHEEL_DELTA)); }
 

@@ -123,6 +123,9 @@ public:
     static unsigned long result;  // reserved for the host; the module neither reads nor writes it
 
 private:
+    // The module's runner of its dialogs without hooks, which clears these for them.
+    friend long runWithoutHooks(unsigned short templateId, HWND owner);
+
     static SetupHook setupFunction;        // called on WM_INITDIALOG; may be null
     static ShutdownHook shutdownFunction;  // called on OK and Cancel before the dialog ends
     static SelectionHook selectionFunction;  // called with the selected item's data

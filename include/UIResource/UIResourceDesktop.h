@@ -147,8 +147,8 @@ public:
     static bool typeCharacter(char character);
     // The pointer at (x, y) of the frame; a point outside the frame is beside every dialog.
     static bool moveMouse(int x, int y);
-    // A button pressed or let go where the pointer is: UIDESKTOP_BUTTON_LEFT; the others are
-    // refused (false) for now.
+    // A button pressed or let go where the pointer is: one of UIDesktopButton (the right button
+    // opens a field's context menu, as on Windows); any other number is refused (false).
     static bool mouseButton(int button, bool down);
     // The wheel turned where the pointer is, in notches, positive away from the person; not 0.
     static bool turnWheel(int notches);

@@ -183,7 +183,7 @@ LRESULT buttonProcedure(Window& button, UINT message, WPARAM wordParam, LPARAM l
     case BM_SETSTATE: button.pushed = wordParam != 0; return 0;
     case BM_SETSTYLE: button.style = (button.style & ~BS_TYPEMASK) | (wordParam & BS_TYPEMASK); return 0;
     case WM_SETTEXT: button.text = textOf(longParam); return TRUE;
-    default: return 0;
+    default: return defaultControlMessage(button, message, wordParam, longParam);
     }
 }
 

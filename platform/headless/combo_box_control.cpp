@@ -3,6 +3,7 @@
 // combo_box_mouse.cpp say what it does).
 #include "platform/headless/combo_box_list.h"
 #include "platform/headless/controls.h"
+#include "platform/headless/field_editing.h"
 #include "platform/headless/item_messages.h"
 #include "platform/headless/manager.h"
 #include "platform/headless/text_field.h"
@@ -81,9 +82,25 @@ LRESULT comboDialogCode(const Window& combo, LPARAM message) {
 // A drop-down list box's text is its selected item, which WM_SETTEXT cannot change.
 LRESULT comboSetText(Window& combo, LPARAM text) {
     if (!hasEditField(combo)) return CB_ERR;
-    combo.text = textOf(text);
-    combo.selectionStart = combo.selectionEnd = 0;
+    setFieldText(combo, textOf(text));
     return TRUE;
+}
+
+void clearQuietly(Window& combo) {
+    replaceSelection(combo, std::string(), Replacement{true, true, false});
+    selectFromField(combo, combo.dropped);
+}
+
+// WM_CUT, WM_COPY and WM_PASTE reach the field as the field's own; WM_CLEAR too, but the box passes
+// on none of the field's notifications for it (only the list follows the text). A drop-down list
+// box has no field to take them.
+LRESULT comboEditing(Window& combo, UINT message) {
+    if (!hasEditField(combo)) return CB_ERR;
+    if (message == WM_CUT) cutSelection(combo);
+    else if (message == WM_COPY) copySelection(combo);
+    else if (message == WM_PASTE) pasteClipboard(combo);
+    else if (selectionLow(combo) != selectionHigh(combo)) clearQuietly(combo);
+    return 0;
 }
 
 LRESULT comboItemMessage(Window& combo, UINT message, WPARAM wordParam, LPARAM longParam, bool& answered) {
@@ -104,7 +121,9 @@ LRESULT comboInput(Window& combo, UINT message, WPARAM wordParam, LPARAM longPar
         return comboButtonDown(combo, wordParam, longParam, message == WM_LBUTTONDBLCLK);
     case WM_LBUTTONUP: return comboButtonUp(combo, longParam);
     case WM_MOUSEMOVE: return comboMouseMove(combo, longParam);
-    default: return 0;
+    case WM_RBUTTONUP: return combo.dropped ? 0 : defaultControlMessage(combo, message, wordParam, longParam);
+    case WM_CONTEXTMENU: return comboContextMenu(combo, wordParam, longParam);
+    default: return defaultControlMessage(combo, message, wordParam, longParam);
     }
 }
 
@@ -113,7 +132,8 @@ LRESULT comboInput(Window& combo, UINT message, WPARAM wordParam, LPARAM longPar
 LRESULT comboBoxProcedure(Window& combo, UINT message, WPARAM wordParam, LPARAM longParam) {
     if (message == CB_RESETCONTENT) {
         resetItems(combo);
-        combo.text.clear();
+        if (hasEditField(combo)) setFieldText(combo, std::string());
+        else combo.text.clear();
         return CB_OKAY;
     }
     bool answered = false;
@@ -135,6 +155,10 @@ LRESULT comboBoxProcedure(Window& combo, UINT message, WPARAM wordParam, LPARAM 
                             static_cast<short>(HIWORD(longParam))) + TRUE;
     case CB_GETEDITSEL: return hasEditField(combo) ? getSelection(combo, wordParam, longParam) : CB_ERR;
     case WM_SETTEXT: return comboSetText(combo, longParam);
+    case WM_CUT:
+    case WM_COPY:
+    case WM_PASTE:
+    case WM_CLEAR: return comboEditing(combo, message);
     case WM_GETDLGCODE: return comboDialogCode(combo, longParam);
     case EM_SETSEL: return hasEditField(combo) ? setSelection(combo, wordParam, longParam) : 0;
     default: return comboInput(combo, message, wordParam, longParam);

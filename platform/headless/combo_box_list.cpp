@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/headless/controls.h"
+#include "platform/headless/field_editing.h"
 #include "platform/headless/headless_metrics.h"
 #include "platform/headless/list_order.h"
 #include "platform/headless/manager.h"
@@ -62,7 +63,7 @@ LRESULT listKey(Window& combo, WPARAM key) {
 }
 
 LRESULT fieldKey(Window& combo, WPARAM key) {
-    if (fieldKeyDown(combo, key) == KeyResult::Changed) reportFieldEdited(combo);
+    fieldKeyDown(combo, key);
     return 0;
 }
 
@@ -85,11 +86,11 @@ int comboDroppedExtent(const Window& combo, int templateHeight) {
 }
 
 // The field shows the item with its text selected while the box has the focus, and with the caret
-// at its start otherwise, as setting its text leaves it.
+// at its start otherwise, as setting its text leaves it (which also empties its undo).
 void showItemInField(Window& combo, int index) {
-    combo.text = index >= 0 && index < static_cast<int>(combo.items.size()) ? combo.items[index].text : std::string();
-    combo.selectionStart = 0;
-    combo.selectionEnd = focusedWindow() == combo.handle ? combo.text.size() : 0;
+    setFieldText(combo, index >= 0 && index < static_cast<int>(combo.items.size()) ? combo.items[index].text
+                                                                                    : std::string());
+    if (focusedWindow() == combo.handle) setSelection(combo, 0, -1);
 }
 
 void followSelection(Window& combo) {
@@ -153,13 +154,11 @@ void reportListSelection(Window& combo) {
     if (box != nullptr && hasEditField(*box)) showItemInField(*box, box->selectedItem);
 }
 
-void reportFieldEdited(Window& combo) {
-    HWND handle = combo.handle;
-    notifyParent(combo, CBN_EDITUPDATE);
-    Window* box = findWindow(handle);
-    if (box == nullptr) return;
-    selectFromField(*box, box->dropped);
-    notifyParent(*box, CBN_EDITCHANGE);
+void reportFieldUpdate(Window& combo) { notifyParent(combo, CBN_EDITUPDATE); }
+
+void reportFieldChange(Window& combo) {
+    selectFromField(combo, combo.dropped);
+    notifyParent(combo, CBN_EDITCHANGE);
 }
 
 // Windows selects a drop-down combo box's whole text each time the box takes the focus and takes
@@ -195,15 +194,17 @@ LRESULT comboKeyDown(Window& combo, WPARAM key) {
     return hasEditField(combo) && !isListKey(key) ? fieldKey(combo, key) : listKey(combo, key);
 }
 
+// Alt+Up and Alt+Down flip the list; the field takes Alt+Backspace, and Shift+F10 asks for its menu.
 LRESULT comboSystemKeyDown(Window& combo, WPARAM key, LPARAM flags) {
     if ((flags & kAltDown) && (key == VK_UP || key == VK_DOWN)) flip(combo);
+    else if (!hasEditField(combo) || !fieldSystemKeyDown(combo, key, flags)) defaultControlMessage(combo, WM_SYSKEYDOWN, key, flags);
     return 0;
 }
 
 // Typed into the field, or in a drop-down list box the first-letter search, which chooses.
 LRESULT comboCharacter(Window& combo, WPARAM character) {
     if (hasEditField(combo)) {
-        if (typeCharacter(combo, static_cast<unsigned char>(character)) == KeyResult::Changed) reportFieldEdited(combo);
+        typeCharacter(combo, static_cast<unsigned char>(character));
         return 0;
     }
     ListView view = comboListView(combo);

@@ -27,8 +27,10 @@ void dropDown(Window& combo);
 // CBN_SELENDOK or CBN_SELENDCANCEL, then CBN_CLOSEUP if the list was down.
 void rollUp(Window& combo, bool chosen);
 
-// The field's text changed by the user: CBN_EDITUPDATE, the list follows, CBN_EDITCHANGE.
-void reportFieldEdited(Window& combo);
+// The field's EN_UPDATE and EN_CHANGE, as the box passes them on: CBN_EDITUPDATE; then the list
+// follows the text and CBN_EDITCHANGE.
+void reportFieldUpdate(Window& combo);
+void reportFieldChange(Window& combo);
 // The list's selection changed by the user.
 void reportListSelection(Window& combo);
 
@@ -37,6 +39,7 @@ LRESULT comboSystemKeyDown(Window& combo, WPARAM key, LPARAM flags);
 LRESULT comboCharacter(Window& combo, WPARAM character);
 LRESULT comboWheel(Window& combo, WPARAM wordParam, LPARAM screenPoint);
 LRESULT comboButtonDown(Window& combo, WPARAM keys, LPARAM point, bool twice);
+LRESULT comboContextMenu(Window& combo, WPARAM from, LPARAM screenPoint);
 LRESULT comboButtonUp(Window& combo, LPARAM point);
 LRESULT comboMouseMove(Window& combo, LPARAM point);
 

@@ -2,6 +2,7 @@
 // the list and the list then holds the mouse, so that a press on an item chooses it and a press
 // anywhere else rolls the list up, cancelling, and reaches nothing else.
 #include "platform/headless/combo_box_list.h"
+#include "platform/headless/context_menu.h"
 #include "platform/headless/controls.h"
 #include "platform/headless/field_mouse.h"
 #include "platform/headless/headless_metrics.h"
@@ -32,17 +33,11 @@ bool onButton(const Window& combo, LPARAM point) {
     return contains(button, POINT{GET_X_LPARAM(point), GET_Y_LPARAM(point)});
 }
 
-// A drop-down combo box's field: left of the arrow button, inside the box's edge.
-FieldArea fieldArea(const Window& combo) {
-    RECT client = clientRect(combo);
-    return FieldArea{kComboEdge + 1, client.right - kComboEdge - kScrollBarWidth - 1};
-}
-
 // A press on the field is the field's own, as on an edit control.
 LRESULT pressInField(Window& combo, WPARAM keys, LPARAM point, bool twice) {
     combo.draggingInField = true;
     if (twice) fieldDoubleClicked(combo);
-    else fieldPressed(combo, keys, GET_X_LPARAM(point), fieldArea(combo));
+    else fieldPressed(combo, keys, GET_X_LPARAM(point));
     return TRUE;
 }
 
@@ -130,7 +125,7 @@ LRESULT comboButtonUp(Window& combo, LPARAM point) {
 // the list becomes a press in it once the mouse gets there.
 LRESULT comboMouseMove(Window& combo, LPARAM point) {
     if (combo.draggingInField) {
-        fieldDragged(combo, GET_X_LPARAM(point), fieldArea(combo));
+        fieldDragged(combo, GET_X_LPARAM(point));
         return TRUE;
     }
     POINT screen = screenPointOf(combo, point);
@@ -147,6 +142,17 @@ LRESULT comboMouseMove(Window& combo, LPARAM point) {
     moveCaret(view, trackedItem(view, listY(combo, screen)), false);
     followSelection(combo);
     return TRUE;
+}
+
+// The field has the menu of an edit control, asked for by a right click on it or by Shift+F10 (at
+// no point); the rest of the box, and a drop-down list box, give none and ask the dialog.
+LRESULT comboContextMenu(Window& combo, WPARAM from, LPARAM screenPoint) {
+    RECT client = clientScreenRect(combo);
+    LPARAM point = MAKELPARAM(GET_X_LPARAM(screenPoint) - client.left, GET_Y_LPARAM(screenPoint) - client.top);
+    bool atNoPoint = static_cast<DWORD>(screenPoint) == 0xFFFFFFFFu;
+    if (hasEditField(combo) && (atNoPoint || !onButton(combo, point))) openFieldMenu(combo, screenPoint);
+    else defaultControlMessage(combo, WM_CONTEXTMENU, from, screenPoint);
+    return 0;
 }
 
 // The wheel scrolls the dropped list; on the closed box each turn is an arrow key, but a

@@ -7,6 +7,8 @@
 #include <cstring>
 #include <strings.h>
 
+#include "platform/headless/context_menu.h"
+#include "platform/headless/keyboard.h"
 #include "platform/headless/manager.h"
 
 namespace headless {
@@ -45,14 +47,33 @@ LRESULT controlProcedure(Window& control, UINT message, WPARAM wordParam, LPARAM
     case WindowKind::Button: return buttonProcedure(control, message, wordParam, longParam);
     case WindowKind::ListBox: return listBoxProcedure(control, message, wordParam, longParam);
     case WindowKind::ComboBox: return comboBoxProcedure(control, message, wordParam, longParam);
+    case WindowKind::Menu: return menuProcedure(control, message, wordParam, longParam);
     default:
         if (message == WM_GETDLGCODE) return control.kind == WindowKind::Static ? DLGC_STATIC : 0;
-        if (message == WM_SETTEXT) control.text = textOf(longParam);
-        return message == WM_SETTEXT ? TRUE : 0;
+        if (message != WM_SETTEXT) return defaultControlMessage(control, message, wordParam, longParam);
+        control.text = textOf(longParam);
+        return TRUE;
+    }
+}
+
+LRESULT defaultControlMessage(Window& control, UINT message, WPARAM wordParam, LPARAM longParam) {
+    WPARAM self = reinterpret_cast<WPARAM>(control.handle);
+    switch (message) {
+    case WM_RBUTTONUP: {
+        RECT client = clientScreenRect(control);
+        LPARAM screen = MAKELPARAM(client.left + GET_X_LPARAM(longParam), client.top + GET_Y_LPARAM(longParam));
+        return sendMessageTo(control.handle, WM_CONTEXTMENU, self, screen);
+    }
+    case WM_SYSKEYDOWN:
+        if (wordParam == VK_F10 && isKeyHeld(VK_SHIFT)) sendMessageTo(control.handle, WM_CONTEXTMENU, self, -1);
+        return 0;
+    case WM_CONTEXTMENU: return sendMessageTo(control.parent, WM_CONTEXTMENU, self, longParam);
+    default: return 0;
     }
 }
 
 void controlFocusChanged(Window& control, bool gained) {
+    if (!gained) closeMenuOf(control.handle);
     switch (control.kind) {
     case WindowKind::Edit: notifyParent(control, gained ? EN_SETFOCUS : EN_KILLFOCUS); break;
     case WindowKind::ListBox:

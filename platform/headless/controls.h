@@ -17,6 +17,11 @@ LRESULT editProcedure(Window& edit, UINT message, WPARAM wordParam, LPARAM longP
 LRESULT listBoxProcedure(Window& list, UINT message, WPARAM wordParam, LPARAM longParam);
 LRESULT comboBoxProcedure(Window& combo, UINT message, WPARAM wordParam, LPARAM longParam);
 
+// What DefWindowProc does with a control's message its class leaves alone: the right button's
+// release asks the control for a context menu at the point it was let go, Shift+F10 at no point
+// (-1, -1); a control that gives no context menu of its own passes the request to its dialog.
+LRESULT defaultControlMessage(Window& control, UINT message, WPARAM wordParam, LPARAM longParam);
+
 // WM_SETFOCUS / WM_KILLFOCUS: EN_, LBN_ and CBN_ focus codes always, BN_ ones only with BS_NOTIFY.
 void controlFocusChanged(Window& control, bool gained);
 // A button losing the focus while pressed lets the mouse go; so does a list box, reporting its

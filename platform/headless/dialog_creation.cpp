@@ -73,7 +73,9 @@ void addControl(Window& dialog, const uires::DialogControl& item, bool extended)
     dialog.children.push_back(control.handle);
 }
 
-// Only the last BS_DEFPUSHBUTTON of a template stays one; it gives the dialog its default id.
+// Only the last BS_DEFPUSHBUTTON of a template stays one; it gives the dialog its default id, which
+// is IDOK in a template without one (DM_GETDEFID answers it, and an OK push button takes the
+// default look when the focus is on no button).
 void settleDefaultButton(Window& dialog) {
     Window* chosen = nullptr;
     for (HWND child : dialog.children) {
@@ -82,7 +84,7 @@ void settleDefaultButton(Window& dialog) {
         if (chosen != nullptr) chosen->style &= ~BS_TYPEMASK;
         chosen = control;
     }
-    dialog.defaultId = chosen != nullptr ? chosen->id : 0;
+    dialog.defaultId = chosen != nullptr ? chosen->id : IDOK;
 }
 
 HWND createDialog(const uires::DialogTemplate& tmpl, HWND owner, DLGPROC procedure) {

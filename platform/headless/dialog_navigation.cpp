@@ -4,6 +4,7 @@
 // WS_EX_CONTROLPARENT children, so the controls are one flat list in z-order.
 #include "platform/headless/manager.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace headless {
@@ -32,6 +33,22 @@ size_t indexOf(const std::vector<HWND>& controls, HWND control) {
         if (controls[i] == control) return i;
     }
     return controls.size();
+}
+
+// The other members of the group of controls[at], in the order met going forwards round the list
+// from it: those after it up to the next group's first control, then, unless it starts its group
+// itself, those from its group's first control (the last WS_GROUP control before it) up to it.
+std::vector<HWND> groupRoundFrom(const std::vector<HWND>& controls, size_t at) {
+    std::vector<HWND> round;
+    for (size_t step = 1; step < controls.size(); ++step) round.push_back(controls[(at + step) % controls.size()]);
+    auto startsGroup = [](HWND window) { return (styleOf(window) & WS_GROUP) != 0; };
+    auto nextGroup = std::find_if(round.begin(), round.end(), startsGroup);
+    std::vector<HWND> members(round.begin(), nextGroup);
+    if (nextGroup != round.end() && !startsGroup(controls[at])) {
+        auto groupStart = std::find_if(round.rbegin(), round.rend(), startsGroup).base() - 1;
+        members.insert(members.end(), groupStart, round.end());
+    }
+    return members;
 }
 
 // The first tab stop from `start` on, stepping backwards or forwards to the end of the list.
@@ -64,6 +81,12 @@ void showDefaultButton(const Window& dialog, int oldId, HWND wanted, LRESULT wan
 
 }  // namespace
 
+// GetNextDlgGroupItem. A group runs from a WS_GROUP control up to the next one, round the end of
+// the list: the controls before the first WS_GROUP control belong to the last group, and with no
+// WS_GROUP at all the dialog is one group. Going round the group from the control, the next item
+// is the first visible, enabled member after it, the previous item the last; the control itself
+// when no other member is usable. No control (or the dialog) means the first control when it is
+// usable, else the next after it; the previous of no control is none.
 HWND nextGroupItem(HWND dialog, HWND control, bool previous) {
     const std::vector<HWND>* controls = controlsOf(dialog);
     if (controls == nullptr || controls->empty()) return nullptr;
@@ -72,40 +95,13 @@ HWND nextGroupItem(HWND dialog, HWND control, bool previous) {
         if (previous) return nullptr;
         control = controls->front();
         if (isUsable(control)) return control;
-    } else if (indexOf(*controls, control) == controls->size()) {
-        return nullptr;
     }
-    // Round the list forwards from the control: the group's start is the last WS_GROUP control
-    // before it; for the previous item keep the last usable one met before coming back round.
-    HWND found = control;
-    HWND lastGroup = nullptr;
-    bool looped = false;
-    bool skipping = false;
     size_t at = indexOf(*controls, control);
-    for (;;) {
-        if (++at == controls->size()) {
-            if (looped) break;
-            looped = true;
-            at = 0;
-        }
-        HWND window = (*controls)[at];
-        if (styleOf(window) & WS_GROUP) {
-            lastGroup = window;
-            skipping = true;
-        }
-        if (window == control) {
-            if (!skipping || lastGroup == window) break;
-            window = lastGroup;
-            at = indexOf(*controls, lastGroup);
-            skipping = false;
-            looped = false;
-        }
-        if (!skipping && isUsable(window)) {
-            found = window;
-            if (!previous) break;
-        }
-    }
-    return found;
+    if (at == controls->size()) return nullptr;
+    std::vector<HWND> members = groupRoundFrom(*controls, at);
+    auto usable = std::find_if(members.begin(), members.end(), isUsable);
+    if (usable == members.end()) return control;
+    return previous ? *std::find_if(members.rbegin(), members.rend(), isUsable) : *usable;
 }
 
 HWND nextTabItem(HWND dialog, HWND control, bool previous) {

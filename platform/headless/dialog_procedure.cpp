@@ -49,6 +49,12 @@ LRESULT defaultDialogMessage(Window& dialog, UINT message, WPARAM wordParam, LPA
     case DM_SETDEFID:
         if (!dialog.ended) setDefaultId(dialog, static_cast<int>(wordParam));
         return TRUE;
+    case WM_RBUTTONUP: {  // DefWindowProc asks for a context menu where the button was let go
+        POINT origin = clientOrigin(dialog);
+        LPARAM screen = MAKELPARAM(origin.x + GET_X_LPARAM(longParam), origin.y + GET_Y_LPARAM(longParam));
+        sendMessageTo(dialog.handle, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(dialog.handle), screen);
+        return 0;
+    }
     case WM_SETFOCUS: restoreDialogFocus(dialog.handle); return 0;
     case WM_NEXTDLGCTL: nextDialogControl(dialog, wordParam, longParam); return 0;
     case WM_LBUTTONDOWN:

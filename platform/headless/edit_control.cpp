@@ -1,10 +1,9 @@
-// The EDIT class: its text, selection and limit, the keys and the mouse that move its caret, and the
-// change notifications it sends.
-#include <algorithm>
-
+// The EDIT class: its text, selection and limit, the keys and the mouse that move its caret and
+// change its text, its context menu, and the change notifications it sends.
+#include "platform/headless/context_menu.h"
 #include "platform/headless/controls.h"
+#include "platform/headless/field_editing.h"
 #include "platform/headless/field_mouse.h"
-#include "platform/headless/headless_metrics.h"
 #include "platform/headless/manager.h"
 #include "platform/headless/text_field.h"
 
@@ -12,52 +11,26 @@ namespace headless {
 
 namespace {
 
-void notifyEditChanged(Window& edit) {
-    notifyParent(edit, EN_UPDATE);
-    notifyParent(edit, EN_CHANGE);
-}
-
 // Setting the text replaces it whole, unfiltered and unlimited, and reports a change even when the
 // text stays the same, before the call returns.
 LRESULT editSetText(Window& edit, LPARAM text) {
-    edit.text = textOf(text);
-    edit.selectionStart = edit.selectionEnd = 0;
-    notifyEditChanged(edit);
+    HWND handle = edit.handle;
+    setFieldText(edit, textOf(text));
+    notifyParent(edit, EN_UPDATE);
+    if (Window* still = findWindow(handle)) notifyParent(*still, EN_CHANGE);
     return TRUE;
-}
-
-// At the limit USER32 reports EN_MAXTEXT and then a change, even when nothing could change.
-LRESULT editTyped(Window& edit, WPARAM key) {
-    KeyResult typed = typeCharacter(edit, static_cast<unsigned char>(key));
-    if (typed == KeyResult::LimitReached) notifyParent(edit, EN_MAXTEXT);
-    if (typed != KeyResult::Unchanged) notifyEditChanged(edit);
-    return 0;
-}
-
-// Delete reports its change as typing does; the caret keys report nothing.
-LRESULT editKeyDown(Window& edit, WPARAM key) {
-    if (fieldKeyDown(edit, key) == KeyResult::Changed) notifyEditChanged(edit);
-    return 0;
-}
-
-// ---- The mouse -------------------------------------------------------------------------------------
-
-// The text runs between insets at both ends, the frame included (where the renderer draws it).
-FieldArea editTextArea(const Window& edit) {
-    int clientWidth = clientRect(edit).right;
-    int border = (edit.rect.right - edit.rect.left - clientWidth) / 2;
-    int left = kEditTextInset - border;
-    return FieldArea{left, clientWidth - left};
 }
 
 int pointX(LPARAM point) { return static_cast<short>(LOWORD(point)); }
 
+// The middle button does nothing in a field on Windows (Wine 8.0 pastes with it).
 LRESULT editMouse(Window& edit, UINT message, WPARAM keys, LPARAM point) {
     switch (message) {
-    case WM_LBUTTONDOWN: fieldPressed(edit, keys, pointX(point), editTextArea(edit)); break;
+    case WM_LBUTTONDOWN: fieldPressed(edit, keys, pointX(point)); break;
     case WM_LBUTTONDBLCLK: fieldDoubleClicked(edit); break;
-    case WM_MOUSEMOVE: fieldDragged(edit, pointX(point), editTextArea(edit)); break;
-    default: fieldReleased(edit); break;
+    case WM_MOUSEMOVE: fieldDragged(edit, pointX(point)); break;
+    case WM_LBUTTONUP: fieldReleased(edit); break;
+    default: break;
     }
     return 0;
 }
@@ -65,11 +38,15 @@ LRESULT editMouse(Window& edit, UINT message, WPARAM keys, LPARAM point) {
 }  // namespace
 
 LRESULT editProcedure(Window& edit, UINT message, WPARAM wordParam, LPARAM longParam) {
+    LRESULT result = 0;
+    if (editingMessage(edit, message, result)) return result;
     switch (message) {
     case WM_SETTEXT: return editSetText(edit, longParam);
     case WM_GETDLGCODE: return DLGC_HASSETSEL | DLGC_WANTCHARS | DLGC_WANTARROWS;
-    case WM_CHAR: return editTyped(edit, wordParam);
-    case WM_KEYDOWN: return editKeyDown(edit, wordParam);
+    case WM_CHAR: typeCharacter(edit, static_cast<unsigned char>(wordParam)); return 0;
+    case WM_KEYDOWN: fieldKeyDown(edit, wordParam); return 0;
+    case WM_SYSKEYDOWN: return fieldSystemKeyDown(edit, wordParam, longParam) ? 0 : defaultControlMessage(edit, message, wordParam, longParam);
+    case WM_CONTEXTMENU: openFieldMenu(edit, longParam); return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
     case WM_MOUSEMOVE:
@@ -78,7 +55,7 @@ LRESULT editProcedure(Window& edit, UINT message, WPARAM wordParam, LPARAM longP
     case EM_GETSEL: return getSelection(edit, wordParam, longParam);
     case EM_LIMITTEXT: return setLimit(edit, wordParam);
     case EM_GETLIMITTEXT: return static_cast<LRESULT>(edit.textLimit);
-    default: return 0;
+    default: return defaultControlMessage(edit, message, wordParam, longParam);
     }
 }
 

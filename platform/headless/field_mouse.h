@@ -7,19 +7,15 @@
 
 namespace headless {
 
-// Where the field lays its text out, in client pixels: from `left` to `right`.
-struct FieldArea {
-    int left = 0;
-    int right = 0;
-};
-
-// A press (Shift extends the selection to it); the field takes the focus last, without the
-// whole-text selection the dialog's keys give it.
-void fieldPressed(Window& field, WPARAM keys, int x, FieldArea area);
+// A press at client `x` (Shift extends the selection to it), scrolling the caret into view; the
+// field takes the focus last, without the whole-text selection the dialog's keys give it.
+void fieldPressed(Window& field, WPARAM keys, int x);
 // The second press of a double click selects the word at the caret; the drag goes on from there.
 void fieldDoubleClicked(Window& field);
-// While the field holds the capture, the pointer drags the selection's end along.
-void fieldDragged(Window& field, int x, FieldArea area);
+// While the field holds the capture, the pointer drags the selection's end along; the text does
+// not scroll for it (USER32 scrolls on a timer while the pointer stays outside, which no script
+// can wait for alike on both dialog managers).
+void fieldDragged(Window& field, int x);
 void fieldReleased(Window& field);
 
 }  // namespace headless

@@ -10,7 +10,10 @@
 //   left of its right edge, frame included (where the renderer draws it, inside the sunken edge).
 // - the system font, which a combo box measures its field with until the dialog's font arrives, is
 //   kSystemFontHeight pixels high, and a combo box's arrow button kScrollBarWidth pixels wide
-//   (SM_CXVSCROLL).
+//   (SM_CXVSCROLL);
+// - a popup menu has a kMenuFrame-pixel frame round entries kMenuItemHeight pixels high (separators
+//   kMenuSeparatorHeight), their text kMenuTextIndent pixels in from either side of the frame, as
+//   the classic look's menus with an 8-point face measure.
 #pragma once
 
 namespace headless {
@@ -20,8 +23,12 @@ constexpr int kDesktopHeight = 768;
 constexpr int kDialogFrame = 3;
 constexpr int kCaptionHeight = 19;
 constexpr int kComboFieldExtra = 8;
-constexpr int kEditTextInset = 4;
+constexpr int kEditTextInset = 3;
 constexpr int kSystemFontHeight = 16;
 constexpr int kScrollBarWidth = 16;
+constexpr int kMenuFrame = 3;
+constexpr int kMenuItemHeight = 17;
+constexpr int kMenuSeparatorHeight = 9;
+constexpr int kMenuTextIndent = 18;
 
 }  // namespace headless

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <deque>
 
+#include "platform/headless/context_menu.h"
 #include "platform/headless/keyboard.h"
 #include "platform/headless/manager.h"
 
@@ -24,6 +25,7 @@ constexpr int kDoubleClickSize = 4;
 struct LastPress {
     HWND window = nullptr;
     bool inDroppedList = false;  // a combo box's dropped list is a window of its own on USER32
+    MouseButton button = MouseButton::Left;
     POINT point{0, 0};
     Clock::time_point time;
 };
@@ -31,10 +33,24 @@ struct LastPress {
 struct InputState {
     std::deque<InputEvent> queue;
     POINT pointer{0, 0};
-    bool leftButtonDown = false;
+    WPARAM buttonsDown = 0;  // MK_LBUTTON, MK_RBUTTON, MK_MBUTTON
     HWND capture = nullptr;
     LastPress lastPress;
 };
+
+// Each button's messages, down, up and double click, and its MK_ flag.
+struct ButtonMessages {
+    UINT down, up, doubleClick;
+    WPARAM flag;
+};
+
+ButtonMessages messagesOf(MouseButton button) {
+    switch (button) {
+    case MouseButton::Right: return ButtonMessages{WM_RBUTTONDOWN, WM_RBUTTONUP, WM_RBUTTONDBLCLK, MK_RBUTTON};
+    case MouseButton::Middle: return ButtonMessages{WM_MBUTTONDOWN, WM_MBUTTONUP, WM_MBUTTONDBLCLK, MK_MBUTTON};
+    default: return ButtonMessages{WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, MK_LBUTTON};
+    }
+}
 
 InputState& input() {
     static InputState state;
@@ -55,13 +71,14 @@ LPARAM keyParam(bool down, bool wasDown) {
     return static_cast<LPARAM>(flags);
 }
 
-// Alt without Ctrl makes every key a system key, as does a key with nothing focused.
+// Alt without Ctrl makes every key a system key, and so does F10 without Ctrl, or any key with
+// nothing focused. An open popup menu takes every key.
 MSG keyMessage(const InputEvent& event) {
     bool down = event.kind == InputKind::KeyDown;
     bool wasDown = isKeyHeld(event.key);
     setKeyDown(event.key, down);
-    HWND target = focusedWindow();
-    bool system = isKeyHeld(VK_MENU) && !isKeyHeld(VK_CONTROL);
+    HWND target = openMenuWindow() != nullptr ? openMenuWindow() : focusedWindow();
+    bool system = !isKeyHeld(VK_CONTROL) && (isKeyHeld(VK_MENU) || event.key == VK_F10);
     if (target == nullptr) {
         target = activeDialog();  // none when the dialog lost the activation: the key goes elsewhere
         system = true;
@@ -98,11 +115,11 @@ HWND droppedListUnder(const Window& dialog, POINT point) {
 }
 
 // The window a press at `point` reaches, or null when it reaches none: a dropped list, else the
-// innermost dialog's topmost visible control under it (a disabled one swallows the press), else
-// the dialog itself. Only the client areas take clicks: a frame, a border or a caption passes
-// none on.
-HWND windowUnder(POINT point, bool& swallowed) {
-    swallowed = false;
+// innermost dialog's topmost visible control under it, else the dialog itself, which also takes
+// what reaches a disabled control (its DefDlgProc rolls a list up, a right click there asks the
+// dialog for a context menu). Only the client areas take clicks: a frame, a border or a caption
+// passes none on.
+HWND windowUnder(POINT point) {
     const Window* dialog = findWindow(innermostDialog());
     if (dialog == nullptr) return nullptr;
     if (HWND list = droppedListUnder(*dialog, point)) return list;
@@ -110,10 +127,7 @@ HWND windowUnder(POINT point, bool& swallowed) {
     for (HWND child : dialog->children) {
         const Window* control = findWindow(child);
         if (control == nullptr || !isVisible(*control) || !contains(screenRect(*control), point)) continue;
-        if (!control->enabled) {
-            swallowed = true;
-            return nullptr;
-        }
+        if (!control->enabled) return dialog->handle;
         if (isTransparent(*control)) continue;
         return contains(clientScreenRect(*control), point) ? child : nullptr;
     }
@@ -135,32 +149,31 @@ bool activatedBy(POINT point) {
 }
 
 WPARAM mouseKeys() {
-    WPARAM keys = 0;
-    if (input().leftButtonDown) keys |= MK_LBUTTON;
+    WPARAM keys = input().buttonsDown;
     if (isKeyHeld(VK_SHIFT)) keys |= MK_SHIFT;
     if (isKeyHeld(VK_CONTROL)) keys |= MK_CONTROL;
     return keys;
 }
 
-// A second press within the double-click time and rectangle, on the same window, is a double
-// click; the press after a double click starts afresh. A press that a combo box's dropped list
-// takes and one on the box itself are on two windows, as USER32 has them.
-UINT pressMessage(const Window& target, POINT point) {
+// A second press of the same button within the double-click time and rectangle, on the same
+// window, is a double click; the press after a double click starts afresh. A press that a combo
+// box's dropped list takes and one on the box itself are on two windows, as USER32 has them.
+UINT pressMessage(const Window& target, const InputEvent& event) {
     LastPress& last = input().lastPress;
     Clock::time_point now = Clock::now();
     bool inDroppedList = target.kind == WindowKind::ComboBox && target.dropped;
-    bool twice = last.window == target.handle && last.inDroppedList == inDroppedList &&
+    bool twice = last.window == target.handle && last.inDroppedList == inDroppedList && last.button == event.button &&
                  now - last.time <= kDoubleClickTime &&
-                 std::abs(point.x - last.point.x) <= kDoubleClickSize / 2 &&
-                 std::abs(point.y - last.point.y) <= kDoubleClickSize / 2;
-    last = twice ? LastPress{} : LastPress{target.handle, inDroppedList, point, now};
-    return twice ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN;
+                 std::abs(event.point.x - last.point.x) <= kDoubleClickSize / 2 &&
+                 std::abs(event.point.y - last.point.y) <= kDoubleClickSize / 2;
+    last = twice ? LastPress{} : LastPress{target.handle, inDroppedList, event.button, event.point, now};
+    return twice ? messagesOf(event.button).doubleClick : messagesOf(event.button).down;
 }
 
 UINT mouseMessageOf(const InputEvent& event, const Window& target) {
     switch (event.kind) {
-    case InputKind::ButtonDown: return pressMessage(target, event.point);
-    case InputKind::ButtonUp: return WM_LBUTTONUP;
+    case InputKind::ButtonDown: return pressMessage(target, event);
+    case InputKind::ButtonUp: return messagesOf(event.button).up;
     case InputKind::Wheel: return WM_MOUSEWHEEL;
     default: return WM_MOUSEMOVE;
     }
@@ -173,11 +186,10 @@ UINT mouseMessageOf(const InputEvent& event, const Window& target) {
 bool mouseMessage(const InputEvent& event, MSG& message) {
     InputState& state = input();
     state.pointer = event.point;
-    if (event.kind == InputKind::ButtonDown) state.leftButtonDown = true;
-    if (event.kind == InputKind::ButtonUp) state.leftButtonDown = false;
+    if (event.kind == InputKind::ButtonDown) state.buttonsDown |= messagesOf(event.button).flag;
+    if (event.kind == InputKind::ButtonUp) state.buttonsDown &= ~messagesOf(event.button).flag;
     if (event.kind == InputKind::ButtonDown && captureWindow() == nullptr && !activatedBy(event.point)) return false;
-    bool swallowed = false;
-    HWND target = findWindow(state.capture) != nullptr ? state.capture : windowUnder(event.point, swallowed);
+    HWND target = findWindow(state.capture) != nullptr ? state.capture : windowUnder(event.point);
     const Window* window = findWindow(target);
     if (window == nullptr) return false;
     if (event.kind == InputKind::Wheel) {
@@ -200,7 +212,7 @@ bool isInputQueued() { return !input().queue.empty(); }
 void discardInput() {
     InputState& state = input();
     state.queue.clear();
-    state.leftButtonDown = false;
+    state.buttonsDown = 0;
     state.capture = nullptr;
     state.lastPress = LastPress{};
     releaseAllKeys();

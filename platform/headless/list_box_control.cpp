@@ -149,7 +149,7 @@ LRESULT listBoxProcedure(Window& list, UINT message, WPARAM wordParam, LPARAM lo
     case WM_LBUTTONUP: return listButtonUp(list);
     case WM_LBUTTONDBLCLK: return listDoubleClick(list);
     case WM_SETTEXT: list.text = textOf(longParam); return TRUE;
-    default: return 0;
+    default: return defaultControlMessage(list, message, wordParam, longParam);
     }
 }
 

@@ -73,11 +73,14 @@ const std::string& lastDialogFailure();
 
 enum class InputKind { KeyDown, KeyUp, Character, MouseMove, ButtonDown, ButtonUp, Wheel };
 
+enum class MouseButton { Left, Right, Middle };
+
 struct InputEvent {
     InputKind kind = InputKind::MouseMove;
     int key = 0;        // the virtual key, or the character (code page 1252) of a Character
     POINT point{0, 0};  // the pointer's screen position, for the mouse
     int wheel = 0;      // notches, positive away from the user
+    MouseButton button = MouseButton::Left;  // of a ButtonDown or ButtonUp
 };
 
 // The queue the modal loop takes a person's input from once nothing posted is waiting.
@@ -86,7 +89,8 @@ void queueInput(const InputEvent& event);
 void discardInput();
 bool isInputQueued();
 // The message the next input makes, for the window it reaches; false when no input is waiting
-// (input that reaches no window is dropped).
+// (input that reaches no window is dropped). While a popup menu is open it takes the keys, and the
+// mouse through its capture.
 bool takeInputMessage(MSG& message);
 
 HWND captureWindow();  // GetCapture

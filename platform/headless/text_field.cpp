@@ -1,10 +1,12 @@
-// Selection, typing, the caret keys and the text limit of edit controls and of combo boxes' edit
-// fields.
+// Selection, typing, the caret and editing keys and the text limit of edit controls and of combo
+// boxes' edit fields.
 #include "platform/headless/text_field.h"
 
 #include <algorithm>
 #include <cctype>
 
+#include "platform/headless/field_editing.h"
+#include "platform/headless/field_layout.h"
 #include "platform/headless/keyboard.h"
 
 namespace headless {
@@ -12,12 +14,6 @@ namespace headless {
 namespace {
 
 constexpr size_t kLargestLimit = 0x7FFFFFFE;
-
-void replaceSelection(Window& field, const std::string& replacement) {
-    size_t low = selectionLow(field);
-    field.text.replace(low, selectionHigh(field) - low, replacement);
-    field.selectionStart = field.selectionEnd = low + replacement.size();
-}
 
 // ---- Words ---------------------------------------------------------------------------------------
 
@@ -73,18 +69,50 @@ bool isCaretKey(WPARAM key) {
 // ---- Deleting ------------------------------------------------------------------------------------
 
 // Backspace and Delete take the selection, else the text between the caret and where the caret key
-// `toward` would take it; false when nothing went.
-bool deleteToward(Window& field, WPARAM toward) {
-    if (field.selectionStart == field.selectionEnd) placeCaret(field, caretTarget(field, toward, false), true);
-    if (field.selectionStart == field.selectionEnd) return false;
-    replaceSelection(field, std::string());
-    return true;
+// `toward` takes it (the caret scrolled there first, as USER32 moves it).
+void deleteToward(Window& field, WPARAM toward) {
+    if (field.selectionStart == field.selectionEnd) {
+        placeCaret(field, caretTarget(field, toward, false), true);
+        scrollToCaret(field);
+    }
+    clearSelection(field);
 }
 
-KeyResult deleteKey(Window& field, bool shift, bool control) {
-    if ((field.style & ES_READONLY) || (shift && control)) return KeyResult::Unchanged;
-    WPARAM toward = shift ? VK_LEFT : control ? VK_END : VK_RIGHT;
-    return deleteToward(field, toward) ? KeyResult::Changed : KeyResult::Unchanged;
+void deleteKey(Window& field, bool shift, bool control) {
+    if ((field.style & ES_READONLY) || (shift && control)) return;
+    if (field.selectionStart != field.selectionEnd) {
+        if (shift) cutSelection(field);
+        else clearSelection(field);
+        return;
+    }
+    deleteToward(field, shift ? VK_LEFT : control ? VK_END : VK_RIGHT);
+}
+
+void insertKey(Window& field, bool shift, bool control) {
+    if (shift) pasteClipboard(field);
+    else if (control) copySelection(field);
+}
+
+// The control characters of Ctrl with C, V, X and Z.
+constexpr unsigned char kCopy = 0x03, kPaste = 0x16, kCut = 0x18, kUndo = 0x1A, kDelete = 0x7F;
+
+// True when `key` is a command character, carried out.
+bool commandCharacter(Window& field, unsigned char key) {
+    bool readOnly = (field.style & ES_READONLY) != 0, password = (field.style & ES_PASSWORD) != 0;
+    switch (key) {
+    case VK_BACK:
+        if (!readOnly && !isKeyHeld(VK_CONTROL)) deleteToward(field, VK_LEFT);
+        return true;
+    case kCopy:
+        if (!password) copySelection(field);
+        return true;
+    case kPaste: pasteClipboard(field); return true;
+    case kCut:
+        if (!readOnly && !password) cutSelection(field);
+        return true;
+    case kUndo: undoLastEdit(field); return true;
+    default: return false;
+    }
 }
 
 }  // namespace
@@ -92,15 +120,21 @@ KeyResult deleteKey(Window& field, bool shift, bool control) {
 size_t selectionLow(const Window& field) { return std::min(field.selectionStart, field.selectionEnd); }
 size_t selectionHigh(const Window& field) { return std::max(field.selectionStart, field.selectionEnd); }
 
+void setSelectionRange(Window& field, size_t start, size_t end) {
+    field.selectionStart = std::min(start, field.text.size());
+    field.selectionEnd = std::min(end, field.text.size());
+}
+
 LRESULT setSelection(Window& field, WPARAM start, LPARAM end) {
     size_t length = field.text.size();
     auto clamp = [length](long long value) { return value < 0 ? length : std::min<size_t>(value, length); };
     if (static_cast<int>(start) == -1) {
         field.selectionStart = field.selectionEnd;
-        return 0;
+    } else {
+        field.selectionStart = clamp(static_cast<int>(start));
+        field.selectionEnd = clamp(static_cast<int>(end));
     }
-    field.selectionStart = clamp(static_cast<int>(start));
-    field.selectionEnd = clamp(static_cast<int>(end));
+    scrollToCaret(field);
     return 0;
 }
 
@@ -115,29 +149,33 @@ LRESULT setLimit(Window& field, WPARAM limit) {
     return 0;
 }
 
-KeyResult typeCharacter(Window& field, unsigned char key) {
-    if (field.style & ES_READONLY) return KeyResult::Unchanged;
-    if (key == VK_BACK) return deleteToward(field, VK_LEFT) ? KeyResult::Changed : KeyResult::Unchanged;
-    if (key < 0x20) return KeyResult::Unchanged;
-    if ((field.style & ES_NUMBER) && !std::isdigit(key)) return KeyResult::Unchanged;
-    if (field.text.size() - (selectionHigh(field) - selectionLow(field)) + 1 > field.textLimit) {
-        replaceSelection(field, std::string());
-        return KeyResult::LimitReached;
-    }
-    char typed = static_cast<char>(key);
-    if (field.style & ES_UPPERCASE) typed = static_cast<char>(std::toupper(key));
-    if (field.style & ES_LOWERCASE) typed = static_cast<char>(std::tolower(key));
-    replaceSelection(field, std::string(1, typed));
-    return KeyResult::Changed;
+void typeCharacter(Window& field, unsigned char key) {
+    if (commandCharacter(field, key)) return;
+    if ((field.style & ES_NUMBER) && (key < '0' || key > '9')) return;
+    if ((field.style & ES_READONLY) || key < 0x20 || key == kDelete) return;
+    replaceSelection(field, std::string(1, static_cast<char>(key)));
 }
 
-KeyResult fieldKeyDown(Window& field, WPARAM key) {
-    if (isKeyHeld(VK_MENU)) return KeyResult::Unchanged;
+void fieldKeyDown(Window& field, WPARAM key) {
+    if (isKeyHeld(VK_MENU)) return;
     bool shift = isKeyHeld(VK_SHIFT);
     bool control = isKeyHeld(VK_CONTROL);
-    if (key == VK_DELETE) return deleteKey(field, shift, control);
-    if (isCaretKey(key)) placeCaret(field, caretTarget(field, key, control), shift);
-    return KeyResult::Unchanged;
+    if (key == VK_DELETE) {
+        deleteKey(field, shift, control);
+    } else if (key == VK_INSERT) {
+        insertKey(field, shift, control);
+    } else if (isCaretKey(key)) {
+        placeCaret(field, caretTarget(field, key, control), shift);
+        scrollToCaret(field);
+    }
+}
+
+// Windows reads Alt from the key's flags (bit 29). Wine 8.0 reads bit 13 instead, so Alt+Backspace
+// undoes nothing there.
+bool fieldSystemKeyDown(Window& field, WPARAM key, LPARAM flags) {
+    if (key != VK_BACK || !(static_cast<DWORD>(flags) & (1u << 29))) return false;
+    if (canUndo(field)) undoLastEdit(field);
+    return true;
 }
 
 void placeCaret(Window& field, size_t position, bool extend) {

@@ -23,17 +23,17 @@ const uint8_t* moduleAdvances() {
     return advances;
 }
 
-int averageWidth(const Window& control) {
-    const Window* dialog = findWindow(control.parent);
-    return dialog != nullptr ? dialog->baseUnits.width : uires::BaseUnits().width;
-}
-
 int characterWidth(const Window& control, unsigned char character) {
     const uint8_t* advances = moduleAdvances();
-    return advances != nullptr ? advances[character] : averageWidth(control);
+    return advances != nullptr ? advances[character] : averageCharacterWidth(control);
 }
 
 }  // namespace
+
+int averageCharacterWidth(const Window& control) {
+    const Window* dialog = findWindow(control.parent);
+    return dialog != nullptr ? dialog->baseUnits.width : uires::BaseUnits().width;
+}
 
 int textWidth(const Window& control, const std::string& text) {
     int width = 0;

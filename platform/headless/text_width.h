@@ -12,6 +12,7 @@
 namespace headless {
 
 int textWidth(const Window& control, const std::string& text);
+int averageCharacterWidth(const Window& control);  // the dialog font's, its base unit
 
 // The character boundary nearest to `x` pixels right of the text's left edge: 0 left of the first
 // character, the text's length past the last (ScriptStringXtoCP with its trailing half).

@@ -11,7 +11,15 @@
 
 namespace headless {
 
-enum class WindowKind { Desktop, Dialog, Button, Edit, Static, ListBox, ComboBox, Other };
+enum class WindowKind { Desktop, Dialog, Button, Edit, Static, ListBox, ComboBox, Menu, Other };
+
+// The one level of undo of a text field, as USER32's edit control keeps it: the characters inserted
+// last in one run from `position` on, or else the text deleted last at `position`.
+struct FieldUndo {
+    std::string deleted;
+    size_t position = 0;
+    size_t inserted = 0;
+};
 
 struct Window {
     HWND handle = nullptr;
@@ -33,6 +41,8 @@ struct Window {
     size_t selectionStart = 0;  // edits (and a combo box's edit field): selection, caret at the end
     size_t selectionEnd = 0;
     size_t textLimit = 0x7FFFFFFE;
+    size_t firstShown = 0;      // the first character the field shows, as it scrolled
+    FieldUndo undo;
 
     ListItems items;  // list and combo boxes
     int selectedItem = -1;
@@ -53,7 +63,7 @@ struct Window {
     bool deactivated = false;     // a click elsewhere on the desktop took the activation away
     INT_PTR result = 0;
     uires::BaseUnits baseUnits;
-    int defaultId = 0;            // DM_SETDEFID, else the last BS_DEFPUSHBUTTON of the template
+    int defaultId = 0;            // DM_SETDEFID, else the template's last BS_DEFPUSHBUTTON, else IDOK
     HWND savedFocus = nullptr;    // the control that had the focus when another dialog took it
     std::vector<HWND> children;   // controls in template order (creation, tab and z-order)
 };

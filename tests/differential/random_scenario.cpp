@@ -1,6 +1,7 @@
-// Random scenarios for the differential run: a seed picks a test template and a sequence of keys,
-// typed characters, clicks, drags and wheel turns over its controls, each followed by a snapshot
-// of the dialog. The generator is its own (splitmix64), so a seed makes the same scenario on every
+// Random scenarios for the differential run: a seed picks a test template and a sequence of keys
+// (the clipboard's and undo's among them), typed characters, clicks, right clicks with what follows
+// in a field's menu, drags and wheel turns over its controls, each followed by a snapshot of the
+// dialog. The generator is its own (splitmix64), so a seed makes the same scenario on every
 // platform and compiler.
 #include "tests/differential/random_scenario.h"
 
@@ -32,7 +33,7 @@ private:
 };
 
 // What the generator knows of a template: its controls, the text fields among them, the letters of
-// its mnemonics, the lists to scroll and how the procedure fills it as it opens.
+// its mnemonics, the lists to scroll, how the procedure fills it as it opens and what is typed.
 struct Stage {
     const char* name;
     std::vector<std::string> controls;
@@ -40,7 +41,13 @@ struct Stage {
     std::vector<std::string> lists;
     std::string letters;
     std::vector<std::string> atInit;
+    std::string typed = "abkmz 07";
 };
+
+// Long texts are digits, as wide in the headless manager's font as in USER32's, so that where a
+// field scrolls to, what fits into a field that does not scroll and where a click lands inside the
+// text do not depend on the fonts.
+const std::string kLongDigits = "\"1234567890123456789012345678901234567890123456789012345\"";
 
 const std::string kFruit =
     "\"apple\" \"Banana\" \"cherry\" \"apricot\" \"blueberry\" \"Cedar\" \"date\" \"elm\" \"fig\" \"grape\" "
@@ -58,14 +65,28 @@ const std::vector<Stage>& stages() {
         {"COMBOS", {"SORTED_COMBO", "PLAIN_COMBO", "OK"}, {"SORTED_COMBO", "PLAIN_COMBO"},
          {"SORTED_COMBO", "PLAIN_COMBO"}, "abcgk",
          {"fill SORTED_COMBO " + kFruit, "fill PLAIN_COMBO " + kFruit, "send PLAIN_COMBO CB_SETCURSEL 2"}},
+        {"EDITS", {"TEXT", "NUMBER", "LABEL", "OK", "CANCEL"}, {"TEXT", "NUMBER"}, {}, "lo",
+         {"set-text TEXT " + kLongDigits, "set-text NUMBER \"42\""}, "0718"},
+        {"LONG_FIELDS", {"SHORT", "FIXED_COMBO", "OK", "CANCEL"}, {"SHORT", "FIXED_COMBO"}, {"FIXED_COMBO"}, "x",
+         {"set-text SHORT \"1234567\"", "fill FIXED_COMBO \"1234\" \"98765432109876543210\"",
+          "set-text FIXED_COMBO \"12345678901234567890\""}, "0718"},
     };
     return all;
 }
 
+// Alt+Backspace (which undoes on Windows, not under Wine 8.0) and Shift+F10 (whose F10, where no
+// menu takes it, puts Wine into the system menu's keyboard mode, which the headless manager does not
+// keep) are left out.
 const std::vector<std::string> kKeys = {
     "Tab", "Shift+Tab", "Up", "Down", "Left", "Right", "Home", "End", "PageUp", "PageDown", "Space", "Back",
     "Delete", "F4", "Alt+Down", "Shift+Left", "Shift+Right", "Shift+Home", "Shift+End", "Ctrl+Left",
-    "Ctrl+Right", "Enter", "Escape", "A", "B", "M"};
+    "Ctrl+Right", "Enter", "Escape", "A", "B", "M", "Ctrl+C", "Ctrl+X", "Ctrl+V", "Ctrl+Z", "Ctrl+Insert",
+    "Shift+Insert", "Shift+Delete", "Ctrl+Back"};
+
+// What a person does with a field's context menu once it is open.
+const std::vector<std::string> kMenuActions = {
+    "choose \"&Undo\"", "choose \"Cu&t\"", "choose \"&Copy\"", "choose \"&Paste\"", "choose \"&Delete\"",
+    "choose \"Select &All\"", "key Escape", "key Down Enter", "key Up", "key P"};
 
 std::string quoted(const std::string& text) { return "\"" + text + "\""; }
 
@@ -104,6 +125,7 @@ public:
         if (roll < 36) return "key " + random_.pick(kKeys);
         if (roll < 44) return std::string("key Alt+") + static_cast<char>(std::toupper(pickLetter()));
         if (roll < 54) return "chars " + quoted(std::string(1, pickTyped()));
+        if (roll < 60) return withPointerAtRest(rightClick());
         if (roll < 80) return withPointerAtRest("click-at " + pressPoint(random_.pick(stage_.controls)));
         if (roll < 86) return withPointerAtRest("double-click-at " + pressPoint(random_.pick(stage_.controls)));
         if (roll < 93) return withPointerAtRest(drag());
@@ -117,9 +139,16 @@ public:
 private:
     char pickLetter() { return stage_.letters[static_cast<size_t>(random_.below(static_cast<int>(stage_.letters.size())))]; }
 
-    char pickTyped() {
-        static const std::string kTyped = "abkmz 07";
-        return kTyped[static_cast<size_t>(random_.below(static_cast<int>(kTyped.size())))];
+    char pickTyped() { return stage_.typed[static_cast<size_t>(random_.below(static_cast<int>(stage_.typed.size())))]; }
+
+    // A right click: on a text field its menu opens, something is done with it, and Escape closes it
+    // if it is still open (otherwise it cancels the dialog, which stays). A menu left open would
+    // take later clicks where the two managers' menus, measured in different fonts, differ.
+    std::string rightClick() {
+        std::string control = random_.pick(stage_.controls);
+        std::string click = "right-click-at " + pressPoint(control);
+        if (!isField(stage_, control)) return click;
+        return click + "\n  snapshot\n  " + random_.pick(kMenuActions) + "\n  snapshot\n  key Escape";
     }
 
     std::string pressPoint(const std::string& control) {
@@ -155,7 +184,7 @@ std::string randomScenario(uint64_t seed, int steps) {
     const Stage& stage = random.pick(stages());
     std::string text = "scenario sequence " + std::to_string(seed) + "\n  dialog " + stage.name + "\n  keep-ok-cancel\n";
     for (const std::string& action : stage.atInit) text += "  at init: " + action + "\n";
-    text += std::string("  ") + kRest + "\n  snapshot\n";
+    text += std::string("  set-clipboard null\n  ") + kRest + "\n  snapshot\n";
     Steps actions(random, stage);
     for (int i = 0; i < steps; ++i) text += "  " + actions.next() + "\n  snapshot\n";
     return text;

@@ -10,14 +10,13 @@
 
 #include <UIResource/UIResource.h>
 #include "resources/dialog_template.h"
+#include "resources/module_resources.h"
 #include "resources/res_file.h"
-#include "resources/resource_ids.h"
 
 namespace {
 
+using uires::kDialogType;
 using Bytes = std::vector<uint8_t>;
-constexpr uint16_t kMenuType = 4;
-constexpr uint16_t kDialogType = 5;
 const char kSilent[] = "(refused without a message)";
 
 Bytes moduleResource(uint16_t id, uint16_t type) {
@@ -67,15 +66,14 @@ void expectOnlyTheWholeAccepted(const Bytes& bytes, Error error, const std::stri
 }
 
 TEST(TruncatedInput, EveryCutOfTheModuleTemplatesAndOfAResFileIsRefusedWithAMessage) {
-    for (uint16_t id : {IDD_NAME_ENTRY, IDD_LIST_SELECTION, IDD_MATERIAL_PROPERTIES, IDD_EDIT_MESH,
-                        IDD_EDIT_TRANSLATOR, IDD_REMOTE_UPDATER, IDD_EXIT_APPLICATION}) {
-        Bytes dialog = moduleResource(id, kDialogType);
-        ASSERT_FALSE(dialog.empty()) << "dialog " << id;
-        expectOnlyTheWholeAccepted(dialog, dialogError, "dialog " + std::to_string(id));
+    for (const uires::ModuleResource& resource : uires::kModuleResources) {
+        if (resource.kind == uires::ResourceKind::Data) continue;
+        Bytes bytes = moduleResource(resource.id, uires::resourceTypeOf(resource).id);
+        std::string what = std::string(resource.name) + " " + std::to_string(resource.id);
+        ASSERT_FALSE(bytes.empty()) << what;
+        if (resource.kind == uires::ResourceKind::Dialog) expectOnlyTheWholeAccepted(bytes, dialogError, what);
+        else expectOnlyTheWholeAccepted(bytes, menuError, what);
     }
-    Bytes menu = moduleResource(IDR_RESIZE_MENU, kMenuType);
-    ASSERT_FALSE(menu.empty());
-    expectOnlyTheWholeAccepted(menu, menuError, "menu 104");
     // The empty leading entry alone is a valid file, and the last entry may lack its padding.
     Bytes dialog = moduleResource(IDD_MATERIAL_PROPERTIES, kDialogType);
     Bytes res = resEntry(0, 0, {});

@@ -9,6 +9,7 @@
 
 #include <UIResource/UIResource.h>
 #include "resources/dialog_template.h"
+#include "resources/module_resources.h"
 
 namespace {
 
@@ -65,10 +66,10 @@ INT_PTR CALLBACK checkingProcedure(HWND dialog, UINT message, WPARAM, LPARAM par
 }
 
 TEST(LiveTemplate, EveryTemplateOpensModallyAsTheDecoderReadsIt) {
-    for (unsigned short id : {101, 102, 105, 109, 119, 121, 122}) {
+    for (uint16_t id : uires::moduleResourceIds(uires::ResourceKind::Dialog)) {
         SCOPED_TRACE("template " + std::to_string(id));
         char* data = nullptr;
-        long size = getResourceData(getResourceStringFromInt(id), getResourceStringFromInt(5), &data);
+        long size = getResourceData(getResourceStringFromInt(id), getResourceStringFromInt(uires::kDialogType), &data);
         uires::DialogTemplate want;
         std::string error;
         const auto* bytes = reinterpret_cast<const uint8_t*>(data);

@@ -1,14 +1,18 @@
 // Checks the module family of the exported interface as a host uses it: getResourceData with
 // integer ids and with strings, its answers to names, types and pointers it cannot serve, and the
-// small stateless exports. Under Wine the lookups go to the DLL's own resources.
+// small stateless exports, and the table of what the module holds against what it holds. Under
+// Wine the lookups go to the DLL's own resources.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <iterator>
 #include <string>
 #include <utility>
 
 #include <UIResource/UIResource.h>
+#include "harness/dialog_driver.h"
+#include "resources/module_resources.h"
 
 namespace {
 
@@ -87,6 +91,29 @@ TEST(ModuleExports, StatelessExportsAnswerAsDocumented) {
     EXPECT_EQ(&(first = second), &first);
     UI one, other;
     EXPECT_EQ(&(one = other), &one);
+}
+
+// The table the tests, tools and benchmarks walk against what the build compiled: a resource in
+// one and not the other is named, with the file to add it to.
+TEST(ModuleTable, ListsEveryResourceTheModuleHoldsAndNoOther) {
+    std::vector<DialogDriver::ModuleResource> compiled;
+    std::string error;
+    ASSERT_TRUE(DialogDriver::listResources(getUIResourceAppInstance(), compiled, error)) << error;
+    for (const DialogDriver::ModuleResource& found : compiled) {
+        EXPECT_NE(uires::findModuleResource(found.type, found.name), nullptr)
+            << uires::resourceTypeName(found.type) << " " << found.name.describe()
+            << " is in resources/UIResource.rc but not in the module's table: add its line to "
+               "UIRESOURCE_MODULE_RESOURCES in resources/resource_ids.h";
+    }
+    for (const uires::ModuleResource& listed : uires::kModuleResources) {
+        uires::ResourceKey type = uires::resourceTypeOf(listed), name = uires::ResourceKey::ofId(listed.id);
+        bool held = std::any_of(compiled.begin(), compiled.end(), [&](const DialogDriver::ModuleResource& found) {
+            return uires::sameKey(found.type, type) && uires::sameKey(found.name, name);
+        });
+        EXPECT_TRUE(held) << uires::resourceTypeName(type) << " " << listed.id << " (\"" << listed.name
+                          << "\") is in resources/resource_ids.h's table but the module does not hold it: "
+                             "add it to resources/UIResource.rc or drop its line";
+    }
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 // The DialogHost operations where their answers are numbers and buffers rather than messages to a
-// procedure: reading texts and numbers back, placing and moving dialogs, and dead or null handles.
+// procedure: reading texts and numbers back, centring and frames, and dead or null handles (where
+// controls stand and dialogs moved while they open: the scenarios' `expect rect` and
+// `expect centred`).
 // Each check runs inside a dialog of the scenario templates, on both dialog managers.
 #include <gtest/gtest.h>
 
@@ -55,36 +57,6 @@ TEST(DialogHost, TextsAndNumbersAreReadBackAsUser32ReadsThem) {
     }, [](scripted::Dialog&) {}), 0);
 }
 
-// Controls stand where the template's dialog units put them, in the template font's units; a
-// dialog moved while it opens (and shown: hidden during WM_INITDIALOG) stays where it was moved.
-TEST(DialogHost, DialogsArePlacedInDialogUnitsAndShownWhereTheyWereMoved) {
-    RECT moved{};
-    EXPECT_EQ(runChecks(IDD_EDITS, [&moved](HWND dialog) {
-        RECT ok = rectOf(DialogHost::getDlgItem(dialog, IDOK));
-        RECT cancel = rectOf(DialogHost::getDlgItem(dialog, IDCANCEL));
-        RECT text = rectOf(DialogHost::getDlgItem(dialog, IDC_TEXT));
-        RECT number = rectOf(DialogHost::getDlgItem(dialog, IDC_NUMBER));
-        double unitX = (cancel.left - ok.left) / 80.0;  // OK at x 30, Cancel at x 110
-        double unitY = (number.top - text.top) / 20.0;  // fields at y 10 and 30
-        EXPECT_NEAR((ok.right - ok.left) / unitX, 50.0, 1.0);
-        EXPECT_NEAR((ok.bottom - ok.top) / unitY, 14.0, 1.0);
-        EXPECT_NEAR((text.right - text.left) / unitX, 120.0, 1.0);
-        RECT desktop = rectOf(DialogHost::getDesktopWindow());
-        RECT whole = rectOf(dialog);
-        LONG width = whole.right - whole.left, height = whole.bottom - whole.top;
-        moved = RECT{desktop.right / 3, desktop.bottom / 3, desktop.right / 3 + width, desktop.bottom / 3 + height};
-        EXPECT_TRUE(DialogHost::moveWindow(dialog, moved.left, moved.top, width, height, FALSE));
-        EXPECT_FALSE(DialogHost::showWindow(dialog, SW_SHOWNORMAL));
-        EXPECT_TRUE(DialogHost::showWindow(dialog, SW_SHOWNORMAL));
-    }, [&moved](scripted::Dialog& dialog) {
-        RECT shown = dialog.windowRect();
-        EXPECT_EQ(shown.left, moved.left);
-        EXPECT_EQ(shown.top, moved.top);
-        EXPECT_EQ(shown.right, moved.right);
-        EXPECT_EQ(shown.bottom, moved.bottom);
-    }), 0);
-}
-
 // Centred with each half truncated: x = (D.left + D.right) / 2 - w / 2, the same for y. Halving
 // the difference instead would put a dialog of odd width a pixel further left; BORDERED is 227 pixels
 // wide (150 units of 6 pixels in 4, and its border) on both dialog managers.
@@ -129,5 +101,8 @@ TEST(DialogHost, DeadAndNullHandlesGiveDefinedAnswers) {
         EXPECT_EQ(rect.left, 1);
         EXPECT_FALSE(DialogHost::setWindowText(gone, "x"));
         EXPECT_FALSE(DialogHost::moveWindow(gone, 0, 0, 10, 10, FALSE));
+        EXPECT_EQ(DialogDriver::firstShownCharacter(gone), 0);
     }
+    DialogDriver::closeMenu();  // with none open: nothing
+    EXPECT_TRUE(DialogDriver::openMenu().empty());
 }

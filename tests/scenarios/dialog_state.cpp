@@ -27,10 +27,26 @@ std::string buttonState(HWND button) {
     return state;
 }
 
+// A scrolled field's first character shown.
+std::string shown(HWND field) {
+    int first = DialogDriver::firstShownCharacter(field);
+    return first != 0 ? " shown " + std::to_string(first) : std::string();
+}
+
+// The open menu's items, greyed ones marked ~ and the highlighted one >.
+std::string menuState() {
+    std::string line;
+    for (const DialogDriver::MenuItem& item : DialogDriver::openMenu()) {
+        line += line.empty() ? " | menu " : ",";
+        line += item.separator ? "-" : std::string(item.highlighted ? ">" : "") + (item.greyed ? "~" : "") + item.text;
+    }
+    return line;
+}
+
 std::string controlState(HWND control) {
     std::string kind = DialogDriver::className(control);
     std::string text = " \"" + DialogDriver::text(control) + "\"";
-    if (kind == "EDIT") return text + " sel " + range(control, EM_GETSEL);
+    if (kind == "EDIT") return text + " sel " + range(control, EM_GETSEL) + shown(control);
     if (kind == "BUTTON") return buttonState(control);
     if (kind == "LISTBOX") {
         return " sel " + std::to_string(ask(control, LB_GETCURSEL)) + " caret " +
@@ -38,7 +54,7 @@ std::string controlState(HWND control) {
     }
     if (kind == "COMBOBOX") {
         return text + " sel " + std::to_string(ask(control, CB_GETCURSEL)) + " edit " + range(control, CB_GETEDITSEL) +
-               (ask(control, CB_GETDROPPEDSTATE) ? " dropped" : "");
+               shown(control) + (ask(control, CB_GETDROPPEDSTATE) ? " dropped" : "");
     }
     return std::string();
 }
@@ -55,7 +71,7 @@ std::string describeState(HWND dialog) {
         std::string state = controlState(control);
         if (!state.empty()) line += " | " + controlName(DialogDriver::controlId(control)) + state;
     }
-    return line;
+    return line + menuState();
 }
 
 }  // namespace scenario

@@ -1,5 +1,6 @@
-// The checks scenarios make (expect focus, text, int, checked, selection, items, style, sel, rect,
-// missing), read through the dialog driver so that they mean the same on both dialog managers.
+// The checks scenarios make (expect focus, text, int, checked, selection, items, style, sel, shown,
+// rect, centred, missing, menu, clipboard), read through the dialog driver so that they mean the
+// same on both dialog managers.
 #include "harness/dialog_driver.h"
 #include "harness/scripted_user/scripted_user.h"
 #include "tests/scenarios/scenario_names.h"
@@ -57,6 +58,50 @@ void expectStyle(Words& words, DWORD style) {
     }
 }
 
+// The open menu as scenarios write it: each item "text", after `highlighted` and `greyed` where it
+// is, a separator -; "none" when no menu is open.
+std::string menuAsWritten(const std::vector<DialogDriver::MenuItem>& items) {
+    std::string written;
+    for (const DialogDriver::MenuItem& item : items) {
+        if (!written.empty()) written += " ";
+        if (item.separator) {
+            written += "-";
+            continue;
+        }
+        if (item.highlighted) written += "highlighted ";
+        if (item.greyed) written += "greyed ";
+        written += "\"" + item.text + "\"";
+    }
+    return written.empty() ? "none" : written;
+}
+
+std::string wordsAsWritten(const Words& words, size_t from) {
+    std::string written;
+    for (size_t i = from; i < words.size(); ++i) {
+        if (!written.empty()) written += " ";
+        written += words.quoted(i) ? "\"" + words.text(i) + "\"" : words.text(i);
+    }
+    return written;
+}
+
+// expect clipboard "text"|none
+void expectClipboard(Words& words) {
+    std::string text;
+    std::string actual = DialogDriver::clipboardText(text) ? "\"" + text + "\"" : "none";
+    expectSame(words, "the clipboard", actual, words.quoted(2) ? "\"" + words.text(2) + "\"" : words.text(2));
+}
+
+// expect sel FIELD LOW HIGH: the ends are characters, or written from the first one shown ("shown").
+void expectSelection(Words& words, HWND dialog) {
+    HWND field = windowNamed(words, 2, dialog);
+    DWORD low = 0, high = 0;
+    DialogHost::sendMessage(field, DialogDriver::isComboBox(field) ? CB_GETEDITSEL : EM_GETSEL,
+                            reinterpret_cast<WPARAM>(&low), reinterpret_cast<LPARAM>(&high));
+    Measures measures = measuresOf(field);
+    expectSame(words, "the selection", std::to_string(low) + " " + std::to_string(high),
+               std::to_string(words.pixels(3, measures)) + " " + std::to_string(words.pixels(4, measures)));
+}
+
 }  // namespace
 
 Outcome expect(Words& words, StatementContext& context) {
@@ -83,18 +128,28 @@ Outcome expect(Words& words, StatementContext& context) {
     } else if (what == "style") {
         expectStyle(words, DialogDriver::style(windowNamed(words, 2, context.dialog)));
     } else if (what == "sel") {
-        HWND field = windowNamed(words, 2, context.dialog);
-        DWORD low = 0, high = 0;
-        DialogHost::sendMessage(field, DialogDriver::isComboBox(field) ? CB_GETEDITSEL : EM_GETSEL,
-                                reinterpret_cast<WPARAM>(&low), reinterpret_cast<LPARAM>(&high));
-        expectSame(words, "the selection", std::to_string(low) + " " + std::to_string(high),
-                   std::to_string(words.value(3)) + " " + std::to_string(words.value(4)));
+        expectSelection(words, context.dialog);
+    } else if (what == "shown") {
+        expectSame(words, "the first character shown",
+                   std::to_string(DialogDriver::firstShownCharacter(windowNamed(words, 2, context.dialog))),
+                   std::to_string(words.value(3)));
+    } else if (what == "menu") {
+        expectSame(words, "the menu", menuAsWritten(DialogDriver::openMenu()), wordsAsWritten(words, 2));
+    } else if (what == "clipboard") {
+        expectClipboard(words);
     } else if (what == "rect" || what == "dropped-rect") {
         expectRect(words, context.dialog);
+    } else if (what == "centred") {  // on the desktop, each half cut toward zero
+        RECT frame = DialogDriver::windowRect(context.dialog);
+        RECT desktop = DialogDriver::windowRect(DialogHost::getDesktopWindow());
+        expectSame(words, "the top-left corner", std::to_string(frame.left) + " " + std::to_string(frame.top),
+                   std::to_string((desktop.left + desktop.right) / 2 - (frame.right - frame.left) / 2) + " " +
+                       std::to_string((desktop.top + desktop.bottom) / 2 - (frame.bottom - frame.top) / 2));
     } else if (what == "missing") {
         if (dialog.hasControl(idOf(words, 2))) words.fail("the dialog has a control " + words.text(2));
     } else {
-        words.fail("expect what? (focus, text, int, checked, unchecked, selection, sel, items, style, rect, dropped-rect, missing)");
+        words.fail("expect what? (focus, text, int, checked, unchecked, selection, sel, shown, items, style, rect, "
+                   "dropped-rect, centred, missing, menu, clipboard)");
     }
     return checked(words);
 }

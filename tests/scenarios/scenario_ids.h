@@ -11,6 +11,7 @@
 #define IDD_KEYS 1008
 #define IDD_COMBO_KEYS 1009
 #define IDD_FIELDS 1010
+#define IDD_LONG_FIELDS 1011
 #define IDD_NOT_THERE 1099
 
 #define IDC_TEXT 201
@@ -18,6 +19,7 @@
 #define IDC_LABEL 203
 #define IDC_READ_ONLY 204
 #define IDC_RIGHT_ALIGNED 205
+#define IDC_SHORT 206
 
 #define IDC_CHECK_A 301
 #define IDC_CHECK_B 302
@@ -27,7 +29,7 @@
 #define IDC_SMALL 306
 #define IDC_LARGE 307
 #define IDC_HUGE 308
-#define IDC_SIZE_GROUP 309
+#define IDC_SIZE 309
 
 #define IDC_SORTED 401
 #define IDC_UNSORTED 402
@@ -37,6 +39,7 @@
 #define IDC_PLAIN_COMBO 502
 #define IDC_LIST_COMBO 503
 #define IDC_EDIT_COMBO 504
+#define IDC_FIXED_COMBO 505
 
 #define IDC_GROUP -1
 

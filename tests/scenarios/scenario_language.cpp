@@ -9,8 +9,13 @@ namespace scenario {
 
 namespace {
 
-// Splits text into words and "quoted texts" (\" and \\ escape inside quotes); # starts a comment
-// outside quotes and ; stands alone.
+char escaped(char character) {
+    return character == 'n' ? '\n' : character == 'r' ? '\r' : character == 't' ? '\t' : character;
+}
+
+// Splits text into words and "quoted texts" (inside quotes \n, \r and \t are a line feed, a
+// carriage return and a tab, and \ takes any other character as it is, \" and \\ among them); #
+// starts a comment outside quotes and ; stands alone.
 bool tokenize(const std::string& text, std::vector<Token>& tokens, std::string& error) {
     for (size_t i = 0; i < text.size();) {
         char c = text[i];
@@ -24,8 +29,8 @@ bool tokenize(const std::string& text, std::vector<Token>& tokens, std::string& 
         } else if (c == '"') {
             Token token{"", true};
             for (++i; i < text.size() && text[i] != '"'; ++i) {
-                if (text[i] == '\\' && i + 1 < text.size()) ++i;
-                token.text += text[i];
+                if (text[i] == '\\' && i + 1 < text.size()) token.text += escaped(text[++i]);
+                else token.text += text[i];
             }
             if (i++ >= text.size()) {
                 error = "the quoted text has no closing \"";
@@ -110,13 +115,14 @@ private:
 
     bool readStatement(const std::vector<Token>& words, const std::vector<Token>& actions, bool hasColon, int line,
                        std::string& error) {
+        const bool then =
+            words[0].text == "then" && words.size() > 1 && (words[1].text == "dialog" || words[1].text == "call");
         const std::string& first = words[0].text;
-        if (first == "dialog") {
-            if (words.size() != 2) error = "dialog takes one template name";
+        if (then || first == "dialog" || first == "call") {
             scenarios_.back().sections.push_back(Section());
-            section().templateName = words.size() > 1 ? words[1].text : "";
+            section().afterPrevious = then;
             section().line = line;
-            return words.size() == 2;
+            return readOpening(std::vector<Token>(words.begin() + (then ? 1 : 0), words.end()), line, error);
         }
         if (scenarios_.back().sections.empty()) {
             error = "\"" + first + "\" before the scenario's dialog line";
@@ -144,6 +150,25 @@ private:
         return true;
     }
 
+    // dialog TEMPLATE | dialog library TEMPLATE | call ENTRY ARGS... [= RESULT]
+    bool readOpening(std::vector<Token> words, int line, std::string& error) {
+        if (words[0].text == "call") {
+            if (words.size() > 3 && !words[words.size() - 2].quoted && words[words.size() - 2].text == "=") {
+                section().checksResult = true;
+                section().result = words.back().text;
+                words.resize(words.size() - 2);
+            }
+            section().call = Statement{words, line, {}};
+            section().checksLog = true;  // what the entry wrote into the host's data: nothing, unless logged
+            if (words.size() < 2) error = "call takes a library entry and its arguments";
+            return words.size() >= 2;
+        }
+        section().library = words.size() == 3 && words[1].text == "library";
+        section().templateName = words.back().text;
+        if (words.size() != (section().library ? 3 : 2)) error = "dialog takes one template name, or library and one";
+        return error.empty();
+    }
+
     bool readRule(const std::vector<Token>& words, const std::vector<Token>& actions, int line, std::string& error) {
         if (words.size() == 2 && words[0].text == "at" && words[1].text == "init") {
             std::vector<Statement> more = splitActions(actions, line);
@@ -151,13 +176,27 @@ private:
             return true;
         }
         if (words.size() == 2 && words[0].text == "on" && words[1].text == "wine") return readWineStep(actions, line, error);
+        if (words.size() == 1 && words[0].text == "log") return readShortLog(actions);
         if ((words.size() == 3 || words.size() == 4) && words[0].text == "on" && words[1].text == "command") {
             section().rules.push_back(CommandRule{words[2].text, words.size() == 4 ? words[3].text : "",
                                                   splitActions(actions, line)});
             return true;
         }
-        error = "a rule is \"at init: ACTIONS\", \"on command CONTROL [CODE]: ACTIONS\" or \"on wine: STEP\"";
+        error = "a rule is \"at init: ACTIONS\", \"on command CONTROL [CODE]: ACTIONS\", \"on wine: STEP\" or "
+                "\"log: ENTRIES\"";
         return false;
+    }
+
+    // "log: ENTRY; ENTRY": a short log on one line.
+    bool readShortLog(const std::vector<Token>& actions) {
+        section().checksLog = true;
+        for (const Statement& entry : splitActions(actions, 0)) {
+            std::string text;
+            for (const Token& word : entry.words)
+                text += (text.empty() ? "" : " ") + (word.quoted ? "\"" + word.text + "\"" : word.text);
+            section().log.push_back(text);
+        }
+        return true;
     }
 
     // "on wine: STEP" takes the place of the step before it under Wine, where Wine is known to

@@ -30,9 +30,13 @@ struct CommandRule {
 };
 
 // One dialog of a scenario: the first is opened by the scenario, each further one by an `open`
-// action of an earlier dialog's procedure, in that order.
+// action of an earlier dialog (or a host callback of a library entry), in that order, unless it
+// comes `then`, once the dialog before it has ended.
 struct Section {
     std::string templateName;
+    bool library = false;                // `dialog library NAME`: the template is the library's own
+    Statement call;                      // `call ENTRY ARGS`: opened by the library's entry instead
+    bool afterPrevious = false;          // `then dialog ...`, `then call ...`
     int line = 0;
     std::vector<Statement> atInit;       // procedure actions during WM_INITDIALOG
     std::vector<CommandRule> rules;

@@ -7,9 +7,12 @@
 
 #include <algorithm>
 
+#include <UIResource/UIResource.h>
+
 #include "harness/dialog_driver.h"
 #include "harness/program_resources.h"
 #include "harness/scripted_user/scripted_user.h"
+#include "tests/scenarios/scenario_entries.h"
 #include "tests/scenarios/scenario_names.h"
 #include "tests/scenarios/scenario_statements.h"
 
@@ -30,6 +33,7 @@ bool runningUnderWine() {
 struct OpenDialog {
     const Section* section = nullptr;
     HWND handle = nullptr;
+    bool ended = false;  // its handle may be another dialog's by now
     std::vector<std::string> log;
     size_t nextStep = 0;
 };
@@ -63,21 +67,47 @@ private:
 
     INT_PTR playUnchecked() {
         current_ = this;
+        // Each scenario starts as a host's thread with nothing focused: on Windows the desktop
+        // stand-in the driver puts behind the dialogs may have kept the focus the last dialog left.
+        DialogHost::setFocus(nullptr);
         DialogDriver::attachUser(onWaiting, this);
-        INT_PTR result = open(dialogs_[0], nullptr);
+        INT_PTR result = open(0, nullptr);
+        while (opened_ < dialogs_.size() && dialogs_[opened_].section->afterPrevious) {
+            size_t next = opened_;
+            checkResult(dialogs_[next], open(next, nullptr));
+        }
         DialogDriver::attachUser(nullptr, nullptr);
         current_ = nullptr;
         return result;
     }
 
-    INT_PTR open(OpenDialog& dialog, HWND owner) {
+    // Opens section `index`'s dialog owned by `owner`: its template with the recording procedure,
+    // or its library entry. The dialog is bound to the section when it first shows.
+    INT_PTR open(size_t index, HWND owner) {
+        OpenDialog& dialog = dialogs_[index];
+        opening_ = index;
+        opened_ = index + 1;
+        const bool withRecordingProcedure = dialog.section->call.words.empty();
+        INT_PTR result = withRecordingProcedure ? openTemplate(*dialog.section, owner) : callEntryOf(dialog, owner);
+        dialog.ended = true;
+        return result;
+    }
+
+    INT_PTR openTemplate(const Section& section, HWND owner) {
         long long templateId = 0;
-        if (!valueOf(dialog.section->templateName, templateId))
-            fail(dialog.section->line, "no template named " + dialog.section->templateName);
+        if (!valueOf(section.templateName, templateId)) fail(section.line, "no template named " + section.templateName);
         std::string error;
-        HINSTANCE module = programModule(error);
-        if (module == nullptr) fail(dialog.section->line, "the scenario templates cannot be used: " + error);
+        HINSTANCE module = section.library ? getUIResourceAppInstance() : programModule(error);
+        if (module == nullptr) fail(section.line, "the scenario templates cannot be used: " + error);
         return DialogHost::dialogBoxParam(module, static_cast<WORD>(templateId), owner, procedure, 0);
+    }
+
+    INT_PTR callEntryOf(OpenDialog& dialog, HWND owner) {
+        StatementContext context{owner, &dialog.log, nextOf(dialog)};
+        INT_PTR result = -1;
+        std::string error;
+        if (!callEntry(dialog.section->call, context, procedure, result, error)) fail(dialog.section->line, error);
+        return result;
     }
 
     void checkResult(const OpenDialog& dialog, INT_PTR result) {
@@ -117,9 +147,15 @@ private:
 
     OpenDialog* dialogOf(HWND handle) {
         for (OpenDialog& dialog : dialogs_) {
-            if (dialog.handle == handle) return &dialog;
+            if (dialog.handle == handle && !dialog.ended) return &dialog;
         }
         return nullptr;
+    }
+
+    // The dialog being opened, if it has not shown yet.
+    OpenDialog* opening() {
+        OpenDialog& dialog = dialogs_[opening_];
+        return dialog.handle == nullptr && !dialog.ended ? &dialog : nullptr;
     }
 
     // ---- The recording procedure -----------------------------------------------------------------
@@ -131,6 +167,11 @@ private:
         if (message == WM_CLOSE) {
             dialog->log.push_back("close");
             return hasSetting(*dialog, "close-answer TRUE");
+        }
+        if (message == WM_CONTEXTMENU) {
+            HWND from = DialogDriver::controlHolding(reinterpret_cast<HWND>(wordParam), handle);
+            dialog->log.push_back("context-menu " + (from != nullptr ? controlName(DialogDriver::controlId(from)) : "DIALOG"));
+            return FALSE;
         }
         if (message != WM_COMMAND) return FALSE;
         int id = static_cast<short>(LOWORD(wordParam));
@@ -149,12 +190,12 @@ private:
     }
 
     INT_PTR initialise(HWND handle, HWND proposedFocus) {
-        if (opened_ >= dialogs_.size()) {
+        if (opening() == nullptr) {
             fail(scenario_.line, "a dialog opened that the scenario has no section for");
             DialogHost::endDialog(handle, -1);
             return FALSE;
         }
-        OpenDialog& dialog = dialogs_[opened_++];
+        OpenDialog& dialog = *opening();
         dialog.handle = handle;
         dialog.log.push_back("init " + (proposedFocus != nullptr ? controlName(DialogDriver::controlId(proposedFocus)) : "none"));
         for (const Statement& action : dialog.section->atInit) perform(dialog, action);
@@ -169,7 +210,12 @@ private:
     // steps are done and which is still open is given up, as the scripted user gives one up.
     void takeSteps(HWND handle) {
         OpenDialog* dialog = dialogOf(handle);
+        if (dialog == nullptr && opening() != nullptr && !opening()->section->call.words.empty()) {
+            dialog = opening();  // a library entry's dialog, whose procedure is the library's
+            dialog->handle = handle;
+        }
         if (dialog == nullptr || dialog->nextStep >= dialog->section->steps.size()) {
+            DialogDriver::closeMenu();
             DialogHost::endDialog(handle, scripted::kAbandoned);
             return;
         }
@@ -183,21 +229,26 @@ private:
 
     // Performs one statement; true when it posted input the dialog's loop must handle first.
     bool perform(OpenDialog& dialog, const Statement& statement) {
-        StatementContext context{dialog.handle, &dialog.log, [this, &dialog] { return openNext(dialog); }};
+        StatementContext context{dialog.handle, &dialog.log, nextOf(dialog)};
         std::string error;
         Outcome outcome = performStatement(statement, context, error);
         if (outcome == Outcome::Failed) fail(statement.line, error);
         return outcome == Outcome::Posted;
     }
 
-    // `open`: the next section's dialog, owned by this one.
-    INT_PTR openNext(OpenDialog& owner) {
+    std::function<INT_PTR(bool)> nextOf(OpenDialog& dialog) {
+        return [this, &dialog](bool required) { return openNext(dialog, required); };
+    }
+
+    // `open`, or a host callback's dialog: the next section's, owned by this one.
+    INT_PTR openNext(OpenDialog& owner, bool required) {
         size_t next = opened_;
-        if (next >= dialogs_.size()) {
-            fail(scenario_.line, "open: the scenario has no further dialog section");
+        if (next >= dialogs_.size() || dialogs_[next].section->afterPrevious) {
+            if (required) fail(scenario_.line, "open: the scenario has no further dialog section to open");
             return -1;
         }
-        INT_PTR result = open(dialogs_[next], owner.handle);
+        // A host callback that runs after its dialog has gone (onApply) opens the next one unowned.
+        INT_PTR result = open(next, DialogDriver::isWindow(owner.handle) ? owner.handle : nullptr);
         checkResult(dialogs_[next], result);
         return result;
     }
@@ -205,7 +256,8 @@ private:
     static Run* current_;
     const Scenario& scenario_;
     std::vector<OpenDialog> dialogs_;
-    size_t opened_ = 0;
+    size_t opened_ = 0;   // sections opened so far
+    size_t opening_ = 0;  // the section opened last
 };
 
 Run* Run::current_ = nullptr;

@@ -28,6 +28,7 @@ int idOf(Words& words, size_t i) { return static_cast<int>(words.value(i)); }
 Measures measuresOf(HWND window) {
     Measures measures;
     measures.font = DialogDriver::fontHeight(window);
+    measures.shown = DialogDriver::firstShownCharacter(window);
     std::string className = DialogDriver::className(window);
     UINT itemHeight = className == "LISTBOX" ? LB_GETITEMHEIGHT : className == "COMBOBOX" ? CB_GETITEMHEIGHT : 0;
     measures.row = itemHeight != 0 ? DialogHost::sendMessage(window, itemHeight, 0, 0) : measures.font;
@@ -107,7 +108,7 @@ Outcome snapshot(Words& words, StatementContext& context) {
 }
 
 Outcome open(Words& words, StatementContext& context) {
-    INT_PTR result = context.openNext();
+    INT_PTR result = context.openNext(true);
     context.log->push_back("note open returned " + std::to_string(result));
     return answered(words, result);
 }
@@ -179,13 +180,20 @@ POINT pointOn(Words& words, size_t i, HWND dialog) {
     return POINT{x < 0 ? frame.right + x : frame.left + x, y < 0 ? frame.bottom + y : frame.top + y};
 }
 
-// mouse-down | mouse-up | mouse-move | click-at | double-click-at WINDOW [X Y]
+// mouse-down | mouse-up | mouse-move | click-at | double-click-at | right-click-at | middle-click-at
+// WINDOW [X Y]
 Outcome mouse(Words& words, StatementContext& context) {
     POINT point = pointOn(words, 1, context.dialog);
     if (!words.ok()) return Outcome::Failed;
     const std::string& action = words.text(0);
     if (action == "click-at") {
         DialogDriver::clickAt(point);
+    } else if (action == "right-click-at" || action == "middle-click-at") {
+        DialogDriver::MouseButton button =
+            action[0] == 'r' ? DialogDriver::MouseButton::Right : DialogDriver::MouseButton::Middle;
+        DialogDriver::moveMouse(point);
+        DialogDriver::mouseButton(true, button);
+        DialogDriver::mouseButton(false, button);
     } else if (action == "double-click-at") {
         DialogDriver::doubleClickAt(point);
     } else {
@@ -201,6 +209,24 @@ Outcome wheel(Words& words, StatementContext&) {
     if (!words.ok()) return Outcome::Failed;
     DialogDriver::turnWheel(notches);
     return Outcome::Posted;
+}
+
+// choose "ITEM": a click on the open menu's item of that text ('&' marks included).
+Outcome choose(Words& words, StatementContext&) {
+    for (const DialogDriver::MenuItem& item : DialogDriver::openMenu()) {
+        if (item.separator || item.text != words.text(1)) continue;
+        DialogDriver::clickAt(POINT{(item.rect.left + item.rect.right) / 2, (item.rect.top + item.rect.bottom) / 2});
+        return Outcome::Posted;
+    }
+    words.fail("no menu is open with an item \"" + words.text(1) + "\"");
+    return Outcome::Failed;
+}
+
+// set-clipboard "text"|null: the clipboard's text as another program leaves it.
+Outcome setClipboard(Words& words, StatementContext&) {
+    const char* text = words.textOrNull(1);
+    if (words.ok() && !DialogDriver::setClipboardText(text)) words.fail("the clipboard cannot be opened");
+    return checked(words);
 }
 
 Outcome closeBox(Words&, StatementContext& context) {
@@ -219,7 +245,8 @@ const struct {
     {"click-item", clickItem}, {"double-click-item", clickItem}, {"key", key}, {"key-down", holdKey},
     {"key-up", holdKey}, {"chars", chars},
     {"mouse-down", mouse}, {"mouse-up", mouse}, {"mouse-move", mouse}, {"click-at", mouse},
-    {"double-click-at", mouse}, {"wheel", wheel}, {"close-box", closeBox},
+    {"double-click-at", mouse}, {"right-click-at", mouse}, {"middle-click-at", mouse}, {"wheel", wheel},
+    {"choose", choose}, {"set-clipboard", setClipboard}, {"close-box", closeBox},
     {"expect", expect},
 };
 

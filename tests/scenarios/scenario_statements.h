@@ -14,7 +14,8 @@ namespace scenario {
 struct StatementContext {
     HWND dialog = nullptr;                  // the dialog the statement acts in
     std::vector<std::string>* log = nullptr;  // its procedure's log, for notes
-    std::function<INT_PTR()> openNext;      // runs the scenario's next dialog, owned by this one
+    // Runs the scenario's next dialog, owned by this one; -1 when there is none, a failure if `required`.
+    std::function<INT_PTR(bool required)> openNext;
 };
 
 enum class Outcome {

@@ -9,6 +9,7 @@
 
 #include <UIResource/UIResource.h>
 #include "tools/inspector/inspector.h"
+#include "tools/render/code_page_1252.h"
 #include "tools/render/image.h"
 
 namespace {
@@ -86,6 +87,18 @@ TEST(InspectorText, IsUtf8SetInCodePage1252AndRefusesWhatTheFontLacks) {
         EXPECT_EQ(run.status, 1);
         EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
     }
+}
+
+// The desktop's clipboard as the dialogs see it, both ways: what code page 1252 lacks becomes '?'
+// and its five unassigned codes pass as the control characters of their value.
+TEST(ClipboardText, ConvertsBetweenUtf8AndCodePage1252AsWindowsDoes) {
+    const std::pair<const char*, const char*> bothWays[] = {
+        {"Crate", "Crate"}, {"caf\xC3\xA9 \xE2\x82\xAC\xC5\xB8", "caf\xE9 \x80\x9F"}, {"\xC2\x81\xC2\x9D", "\x81\x9D"}};
+    for (const auto& [utf8, codePage] : bothWays) {
+        EXPECT_EQ(uitools::utf8ToCodePage1252Replacing(utf8), codePage);
+        EXPECT_EQ(uitools::codePage1252ToUtf8(codePage), utf8);
+    }
+    EXPECT_EQ(uitools::utf8ToCodePage1252Replacing("a\xE4\xB8\xAD\xF0\x9F\x98\x80" "b\xE9\xC2\x80"), "a??b??");
 }
 
 TEST(InspectorHelp, EveryCommandHasHelpAndNoCommandIsAUsageError) {

@@ -6,6 +6,7 @@
 #include <UIResource/UIResource.h>
 #include "platform/win32_types.h"
 #include "resources/dialog_template.h"
+#include "resources/module_resources.h"
 #include "tools/render/dialog_painter.h"
 #include "tools/render/palette.h"
 
@@ -17,7 +18,7 @@ using uitools::PixelRect;
 
 DialogView moduleDialog(unsigned short id) {
     char* data = nullptr;
-    long size = getResourceData(getResourceStringFromInt(id), getResourceStringFromInt(5), &data);
+    long size = getResourceData(getResourceStringFromInt(id), getResourceStringFromInt(uires::kDialogType), &data);
     const auto* bytes = reinterpret_cast<const uint8_t*>(data);
     uires::DialogTemplate dialog;
     std::string error;
@@ -65,7 +66,7 @@ PixelRect captionInk(const DialogView& view) {
 // Framed controls fill their rectangle exactly; a group box's frame starts level with the middle of
 // its caption, half a text line down; other controls start at their rectangle's left edge.
 TEST(DialogPicture, EveryControlIsDrawnExactlyWhereItsRectangleSays) {
-    for (unsigned short id : {101, 102, 105, 109, 119, 121, 122}) {
+    for (uint16_t id : uires::moduleResourceIds(uires::ResourceKind::Dialog)) {
         DialogView view = moduleDialog(id);
         uitools::WindowLayout layout = uitools::layoutWindow(view);
         for (size_t i = 0; i < view.controls.size(); ++i) {

@@ -139,7 +139,11 @@ bool UIDesktop::moveMouse(int x, int y) {
 }
 
 bool UIDesktop::mouseButton(int button, bool down) {
-    return button == UIDESKTOP_BUTTON_LEFT && give([&](EmbeddedWay&) { DialogDriver::mouseButton(down); });
+    if (button < UIDESKTOP_BUTTON_LEFT || button > UIDESKTOP_BUTTON_MIDDLE) return false;
+    auto which = button == UIDESKTOP_BUTTON_LEFT    ? DialogDriver::MouseButton::Left
+                 : button == UIDESKTOP_BUTTON_RIGHT ? DialogDriver::MouseButton::Right
+                                                    : DialogDriver::MouseButton::Middle;
+    return give([&](EmbeddedWay&) { DialogDriver::mouseButton(down, which); });
 }
 
 bool UIDesktop::turnWheel(int notches) {

@@ -9,6 +9,7 @@
 #include "tools/render/dialog_painter.h"
 #include "tools/render/dialog_view.h"
 #include "tools/render/file_bytes.h"
+#include "tools/render/menu_painter.h"
 #include "tools/render/module_font.h"
 
 namespace desktop {
@@ -51,6 +52,12 @@ const uitools::Image& FramePainter::paint(const std::vector<HWND>& dialogs) {
         RECT place = DialogDriver::windowRect(dialog);
         int left = place.left - screen.left, top = place.top - screen.top;
         painted_.push_back(uitools::paintDialogInto(frame_, view, font_, left, top));
+    }
+    menu_ = uitools::PixelRect{};
+    uitools::MenuView menu;
+    if (uitools::viewOfOpenMenu(menu)) {
+        menu_ = uitools::paintMenuInto(frame_, menu, font_, -screen.left, -screen.top);
+        painted_.push_back(menu_);
     }
     touched_.insert(touched_.end(), painted_.begin(), painted_.end());
     return frame_;

@@ -19,6 +19,7 @@ public:
     // A dialog that ended leaves (the next paint clears where it was).
     void forget() { stack_.update(nullptr); }
     const uitools::Image& frame() const { return painter_.frame(); }
+    const uitools::PixelRect& menu() const { return painter_.menu(); }
     const std::vector<HWND>& dialogs() const { return stack_.dialogs(); }
     bool isShowingDialogs() const { return !stack_.dialogs().empty(); }
 

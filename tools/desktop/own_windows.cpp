@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "harness/dialog_driver.h"
+#include "tools/desktop/sdl_clipboard.h"
 #include "tools/desktop/sdl_library.h"
 #include "tools/desktop/sdl_video.h"
 #include "tools/render/code_page_1252.h"
@@ -30,6 +31,8 @@ uitools::WindowLayout layoutOf(HWND dialog, int x, int y) {
 }  // namespace
 
 OwnWindowsWay::~OwnWindowsWay() {
+    if (started_) disconnectSystemClipboard();
+    closeMenuWindow();
     for (DialogWindow& window : windows_) sdl().SDL_DestroyWindow(window.window);
     host_.cover(false);
 }
@@ -41,6 +44,8 @@ int OwnWindowsWay::start(std::string& error) {
     if (!screen_.loadFont(error)) return UIDESKTOP_CANNOT_DRAW;
     scale_ = settings_.scale;
     if (scale_ == UIDESKTOP_SCALE_FROM_DISPLAY) scale_ = scaleOfDisplay(host_.displayIndex());
+    connectSystemClipboard();
+    started_ = true;
     return UIDESKTOP_DONE;
 }
 
@@ -53,7 +58,9 @@ void OwnWindowsWay::wait(HWND dialog, DWORD timeoutMs) {
     }
     const std::vector<uitools::PixelRect>& changed = screen_.paint(dialog);
     matchWindows();
+    matchMenuWindow();
     for (DialogWindow& window : windows_) draw(window, changed);
+    if (menu_.window != nullptr) draw(menu_, changed);
     repaintHost();
     waitForPerson(dialog, timeoutMs);
 }
@@ -61,6 +68,7 @@ void OwnWindowsWay::wait(HWND dialog, DWORD timeoutMs) {
 void OwnWindowsWay::gone() {
     screen_.forget();
     matchWindows();
+    matchMenuWindow();
 }
 
 void OwnWindowsWay::repaintHost() {
@@ -143,6 +151,29 @@ void OwnWindowsWay::openWindow(HWND dialog) {
     bringForward();
 }
 
+// An open context menu is a popup window of its own, as on Windows, so that it may reach past its
+// dialog's window; it stands where the menu stands relative to the front dialog's window.
+void OwnWindowsWay::matchMenuWindow() {
+    const uitools::PixelRect& place = screen_.menu();
+    bool open = place.width() > 0 && place.height() > 0 && !windows_.empty();
+    bool samePlace = place.left == menu_.place.left && place.top == menu_.place.top &&
+                     place.right == menu_.place.right && place.bottom == menu_.place.bottom;
+    if (menu_.window != nullptr && (!open || !samePlace)) closeMenuWindow();
+    if (!open || menu_.window != nullptr) return;
+    POINT at = placeOfNewWindow(place);
+    SDL_Window* window = sdl().SDL_CreateWindow("", at.x, at.y, place.width() * scale_, place.height() * scale_,
+                                                SDL_WINDOW_BORDERLESS | SDL_WINDOW_POPUP_MENU | SDL_WINDOW_HIDDEN);
+    if (window == nullptr) return;  // the menu still works by keyboard
+    menu_ = DialogWindow{windows_.back().dialog, window, sdl().SDL_GetWindowID(window), place, {}, ""};
+    sdl().SDL_ShowWindow(window);
+    drawWhole(menu_);
+}
+
+void OwnWindowsWay::closeMenuWindow() {
+    if (menu_.window != nullptr) sdl().SDL_DestroyWindow(menu_.window);
+    menu_ = DialogWindow{};
+}
+
 void OwnWindowsWay::drawWhole(DialogWindow& window) { draw(window, {window.place}); }
 
 // The parts of the frame that changed and lie in the window, made larger for it and converted to
@@ -196,8 +227,8 @@ bool OwnWindowsWay::handle(const SDL_Event& event, HWND dialog, const uitools::P
     DialogWindow* window = windowWithId(windowIdOf(event));
     bool isFront = window != nullptr && window->dialog == dialog;
     if ((isMouse(event.type) && isFront) || (isKeyboard(event.type) && window != nullptr)) {
-        WindowPlace place{POINT{windowOf(dialog)->place.left, windowOf(dialog)->place.top}, scale_};
-        return input_.forward(event, dialog, place, closeBox);
+        WindowPlace place{POINT{window->place.left, window->place.top}, scale_};
+        return input_.forward(event, dialog, place, window == &menu_ ? uitools::PixelRect{} : closeBox);
     }
     if (event.type == SDL_MOUSEBUTTONDOWN || event.type == SDL_KEYDOWN) bringForward();
     return false;
@@ -231,6 +262,7 @@ void OwnWindowsWay::bringForward() {
 }
 
 OwnWindowsWay::DialogWindow* OwnWindowsWay::windowWithId(Uint32 id) {
+    if (menu_.window != nullptr && menu_.id == id) return &menu_;
     for (DialogWindow& window : windows_) {
         if (window.id == id) return &window;
     }

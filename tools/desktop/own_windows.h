@@ -46,6 +46,8 @@ private:
     void repaintHost();
     void matchWindows();
     void openWindow(HWND dialog);
+    void matchMenuWindow();
+    void closeMenuWindow();
     POINT placeOfNewWindow(const uitools::PixelRect& place) const;
     void draw(DialogWindow& window, const std::vector<uitools::PixelRect>& parts);
     void drawWhole(DialogWindow& window);
@@ -62,8 +64,10 @@ private:
     LiveScreen screen_;
     SdlInput input_;
     std::list<DialogWindow> windows_;  // bottom first; a list, since SDL's hit test keeps a pointer to each
+    DialogWindow menu_;                // an open context menu's popup window, for the front dialog
     uitools::Image piece_;             // a part of the frame made larger for a window
     bool inHostCall_ = false;
+    bool started_ = false;  // the system clipboard is connected
 };
 
 }  // namespace desktop

@@ -21,7 +21,7 @@ constexpr KeyPair kKeysWithoutText[] = {
     {SDLK_BACKSPACE, VK_BACK},  {SDLK_DELETE, VK_DELETE},   {SDLK_INSERT, VK_INSERT},   {SDLK_SPACE, VK_SPACE},
     {SDLK_LEFT, VK_LEFT},       {SDLK_RIGHT, VK_RIGHT},     {SDLK_UP, VK_UP},           {SDLK_DOWN, VK_DOWN},
     {SDLK_HOME, VK_HOME},       {SDLK_END, VK_END},         {SDLK_PAGEUP, VK_PRIOR},    {SDLK_PAGEDOWN, VK_NEXT},
-    {SDLK_F4, VK_F4},           {SDLK_LSHIFT, VK_SHIFT},    {SDLK_RSHIFT, VK_SHIFT},    {SDLK_LCTRL, VK_CONTROL},
+    {SDLK_F4, VK_F4},           {SDLK_F10, VK_F10},         {SDLK_LSHIFT, VK_SHIFT},    {SDLK_RSHIFT, VK_SHIFT},    {SDLK_LCTRL, VK_CONTROL},
     {SDLK_RCTRL, VK_CONTROL},   {SDLK_LALT, VK_MENU},       {SDLK_RALT, VK_MENU},
 };
 
@@ -97,10 +97,11 @@ void SdlInput::movePointer(POINT at) {
 }
 
 // Without a button held the pointer only needs to be where the next press or turn happens, so
-// plain moves are not passed on: each would wake the dialog for nothing.
+// plain moves are not passed on: each would wake the dialog for nothing. An open menu's highlight
+// follows the pointer, though.
 bool SdlInput::moved(POINT at) {
     pointer_ = at;
-    if (!buttonDown_) return false;
+    if (!buttonDown_ && DialogDriver::openMenu().empty()) return false;
     movePointer(at);
     return true;
 }
@@ -108,6 +109,7 @@ bool SdlInput::moved(POINT at) {
 // The dialog manager leaves the frame and caption to the window around it: a click on the close
 // box (down and up on it) is the close box's command.
 bool SdlInput::button(const SDL_MouseButtonEvent& event, HWND dialog, POINT at, const uitools::PixelRect& closeBox) {
+    if (event.button == SDL_BUTTON_RIGHT || event.button == SDL_BUTTON_MIDDLE) return otherButton(event, at);
     if (event.button != SDL_BUTTON_LEFT) return false;
     bool down = event.type == SDL_MOUSEBUTTONDOWN;
     bool onCloseBox = closeBox.contains(at.x, at.y);
@@ -124,6 +126,15 @@ bool SdlInput::button(const SDL_MouseButtonEvent& event, HWND dialog, POINT at, 
     buttonDown_ = down;
     movePointer(at);
     DialogDriver::mouseButton(down);
+    return true;
+}
+
+// The right and middle buttons go where the pointer is, as they are pressed and let go.
+bool SdlInput::otherButton(const SDL_MouseButtonEvent& event, POINT at) {
+    movePointer(at);
+    DialogDriver::mouseButton(event.type == SDL_MOUSEBUTTONDOWN, event.button == SDL_BUTTON_RIGHT
+                                                                    ? DialogDriver::MouseButton::Right
+                                                                    : DialogDriver::MouseButton::Middle);
     return true;
 }
 

@@ -1,6 +1,6 @@
 // A person's keyboard and mouse, as SDL reports them, passed on to the dialog manager through the
-// driver: keys that are no text as virtual keys, text as characters of code page 1252, the left
-// button and the wheel where the pointer is, each window pixel mapped to the screen's.
+// driver: keys that are no text as virtual keys, text as characters of code page 1252, the
+// buttons and the wheel where the pointer is, each window pixel mapped to the screen's.
 #pragma once
 
 #include <set>
@@ -38,6 +38,7 @@ private:
     bool key(const SDL_KeyboardEvent& event);
     bool text(const char* utf8);
     bool button(const SDL_MouseButtonEvent& event, HWND dialog, POINT at, const uitools::PixelRect& closeBox);
+    bool otherButton(const SDL_MouseButtonEvent& event, POINT at);
     bool moved(POINT at);
     void movePointer(POINT at);
 

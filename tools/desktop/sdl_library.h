@@ -17,7 +17,8 @@ namespace desktop {
     X(SDL_SetWindowInputFocus) X(SDL_SetWindowModalFor) X(SDL_SetWindowHitTest) X(SDL_ShowWindow)    \
     X(SDL_GetWindowSurface) X(SDL_UpdateWindowSurfaceRects) X(SDL_LockSurface) X(SDL_UnlockSurface)  \
     X(SDL_ConvertPixels) X(SDL_StartTextInput) X(SDL_GetModState) X(SDL_WaitEvent)                   \
-    X(SDL_WaitEventTimeout) X(SDL_PollEvent) X(SDL_GetTicks)
+    X(SDL_WaitEventTimeout) X(SDL_PollEvent) X(SDL_GetTicks) X(SDL_HasClipboardText)       \
+    X(SDL_GetClipboardText) X(SDL_SetClipboardText) X(SDL_free)
 
 struct SdlLibrary {
 #define DESKTOP_SDL_POINTER(name) decltype(&::name) name = nullptr;

@@ -1,6 +1,7 @@
 // Parses the inspector's command line, prints its help and runs the chosen command.
 #include "tools/inspector/inspector.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <iomanip>
 
@@ -29,7 +30,8 @@ struct CommandInfo {
 const CommandInfo kCommands[] = {
     {"list", listCommand, 0, Output::kNone, "list",
      "the catalogue of resources",
-     "Lists every resource: type, id, language, size in bytes and what it holds."},
+     "Lists every resource: type, id, the name the module's table gives it (the module only),\n"
+     "language, size in bytes and what it holds."},
     {"show", showCommand, 1, Output::kNone, "show ID",
      "a template or the menu as text",
      "Shows dialog template or menu ID as text: kind, style with named flags, font, size and one row\n"
@@ -37,7 +39,7 @@ const CommandInfo kCommands[] = {
      "style, help id and creation data when any is set). Texts are quoted with C's escapes, \\xHH\n"
      "for bytes outside printable ASCII. An advance table (FONTSIZE, 256 bytes) is shown as a grid\n"
      "of 16 x 16 codes; any other resource with that id is summarised with its first bytes. ID is a\n"
-     "number (\"109\" or \"#109\") or a name."},
+     "number (\"109\" or \"#109\"), a name, or for the module the name that list shows (\"edit-mesh\")."},
     {"render", renderCommand, 1, Output::kPicture, "render ID -o FILE.png [--scale N]",
      "a picture of a dialog template",
      "Draws dialog template ID as the dialog manager lays it out (dialog units converted to pixels\n"
@@ -207,22 +209,28 @@ int runInspector(const std::vector<std::string>& args, std::ostream& out, std::o
 }
 
 int listCommand(const CommandContext& context) {
+    const ResourceCatalogue& catalogue = context.catalogue;
     std::ostream& out = context.out;
-    out << "Resources of " << context.catalogue.origin() << ":\n"
-        << std::left << std::setw(24) << "TYPE" << std::setw(8) << "ID" << std::setw(8) << "LANG" << std::setw(10)
+    // The module's resources carry the names of its table, which the other commands take too.
+    bool named = std::any_of(catalogue.entries().begin(), catalogue.entries().end(),
+                             [&](const CatalogueEntry& entry) { return catalogue.tableName(entry) != nullptr; });
+    out << "Resources of " << catalogue.origin() << ":\n" << std::left << std::setw(24) << "TYPE" << std::setw(8)
+        << "ID" << std::setw(named ? 21 : 0) << (named ? "NAME" : "") << std::setw(8) << "LANG" << std::setw(10)
         << "SIZE" << "WHAT\n";
-    for (const CatalogueEntry& entry : context.catalogue.entries()) {
+    for (const CatalogueEntry& entry : catalogue.entries()) {
         // A long name pushes the columns after it right rather than running into them.
         out << std::setw(23) << uires::resourceTypeName(entry.type) << ' ' << std::setw(7) << entry.name.describe()
-            << ' ' << std::setw(8) << entry.language << std::setw(10) << entry.size << describeEntry(entry) << "\n";
+            << ' ';
+        if (named) out << std::setw(20) << (catalogue.tableName(entry) ? catalogue.tableName(entry) : "-") << ' ';
+        out << std::setw(8) << entry.language << std::setw(10) << entry.size << describeEntry(entry) << "\n";
     }
-    out << std::right << context.catalogue.entries().size() << " resources\n";
+    out << std::right << catalogue.entries().size() << " resources\n";
     return kExitDone;
 }
 
 int showCommand(const CommandContext& context) {
     const std::string& id = context.invocation.operands[0];
-    const CatalogueEntry* entry = context.catalogue.findById(parseNameArgument(id));
+    const CatalogueEntry* entry = context.catalogue.findById(context.catalogue.nameArgument(id));
     if (entry == nullptr) {
         context.err << "uiresource: no resource with id " << id << " in " << context.catalogue.origin() << "\n";
         return kExitFailed;

@@ -72,7 +72,8 @@ void drawLabel(Image& sheet, const BitmapFont& font, int centreX, int lineTop, c
 
 int renderCommand(const CommandContext& context) {
     const std::string& id = context.invocation.operands[0];
-    const CatalogueEntry* entry = context.catalogue.find(uires::ResourceKey::ofId(5), parseNameArgument(id));
+    const CatalogueEntry* entry =
+        context.catalogue.find(uires::ResourceKey::ofId(uires::kDialogType), context.catalogue.nameArgument(id));
     if (entry == nullptr) return failed(context, "no dialog template with id " + id + " in " + context.catalogue.origin());
     uires::DialogTemplate dialog;
     std::string error;
@@ -130,7 +131,7 @@ int textCommand(const CommandContext& context) {
 int extractCommand(const CommandContext& context) {
     const std::string& type = context.invocation.operands[0];
     const std::string& id = context.invocation.operands[1];
-    const CatalogueEntry* entry = context.catalogue.find(parseTypeArgument(type), parseNameArgument(id));
+    const CatalogueEntry* entry = context.catalogue.find(parseTypeArgument(type), context.catalogue.nameArgument(id));
     if (entry == nullptr) return failed(context, "no resource " + type + " " + id + " in " + context.catalogue.origin());
     const std::string& path = context.invocation.output;
     int width = 0, height = 0;

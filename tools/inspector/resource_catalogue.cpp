@@ -5,6 +5,7 @@
 
 #include <UIResource/UIResource.h>
 #include "harness/dialog_driver.h"
+#include "resources/module_resources.h"
 #include "tools/render/file_bytes.h"
 
 namespace uitools {
@@ -23,11 +24,6 @@ const char* resourceArgument(const uires::ResourceKey& key) {
 
 }  // namespace
 
-bool sameKey(const uires::ResourceKey& a, const uires::ResourceKey& b) {
-    if (a.isId != b.isId) return false;
-    return a.isId ? a.id == b.id : upper(a.text) == upper(b.text);
-}
-
 uires::ResourceKey parseTypeArgument(const std::string& text) {
     static const struct { const char* name; uint16_t id; } standard[] = {
         {"CURSOR", 1}, {"BITMAP", 2}, {"ICON", 3}, {"MENU", 4}, {"DIALOG", 5}, {"STRING", 6},
@@ -38,13 +34,13 @@ uires::ResourceKey parseTypeArgument(const std::string& text) {
     return uires::parseResourceKey(text, true);
 }
 
-uires::ResourceKey parseNameArgument(const std::string& text) { return uires::parseResourceKey(text, true); }
 
 bool ResourceCatalogue::loadModule(std::string& error) {
     std::vector<DialogDriver::ModuleResource> ids;
     if (!DialogDriver::listResources(getUIResourceAppInstance(), ids, error)) return false;
     entries_.clear();
     origin_ = "the module";
+    isModule_ = true;
     for (const DialogDriver::ModuleResource& id : ids) {
         char* data = nullptr;
         long size = getResourceData(resourceArgument(id.name), resourceArgument(id.type), &data);
@@ -65,6 +61,7 @@ bool ResourceCatalogue::loadResFile(const std::string& path, std::string& error)
     }
     entries_.clear();
     origin_ = path;
+    isModule_ = false;
     for (const uires::ResourceEntry& entry : parsed) {
         entries_.push_back(CatalogueEntry{entry.type, entry.name, entry.language, entry.data, entry.size});
     }
@@ -73,18 +70,28 @@ bool ResourceCatalogue::loadResFile(const std::string& path, std::string& error)
 
 const CatalogueEntry* ResourceCatalogue::find(const uires::ResourceKey& type, const uires::ResourceKey& name) const {
     for (const CatalogueEntry& entry : entries_) {
-        if (sameKey(entry.type, type) && sameKey(entry.name, name)) return &entry;
+        if (uires::sameKey(entry.type, type) && uires::sameKey(entry.name, name)) return &entry;
     }
     return nullptr;
 }
 
 const CatalogueEntry* ResourceCatalogue::findById(const uires::ResourceKey& name) const {
-    if (const CatalogueEntry* dialog = find(uires::ResourceKey::ofId(5), name)) return dialog;
-    if (const CatalogueEntry* menu = find(uires::ResourceKey::ofId(4), name)) return menu;
+    if (const CatalogueEntry* dialog = find(uires::ResourceKey::ofId(uires::kDialogType), name)) return dialog;
+    if (const CatalogueEntry* menu = find(uires::ResourceKey::ofId(uires::kMenuType), name)) return menu;
     for (const CatalogueEntry& entry : entries_) {
-        if (sameKey(entry.name, name)) return &entry;
+        if (uires::sameKey(entry.name, name)) return &entry;
     }
     return nullptr;
+}
+
+uires::ResourceKey ResourceCatalogue::nameArgument(const std::string& text) const {
+    const uires::ModuleResource* named = isModule_ ? uires::findModuleResource(text) : nullptr;
+    return named != nullptr ? uires::ResourceKey::ofId(named->id) : uires::parseResourceKey(text, true);
+}
+
+const char* ResourceCatalogue::tableName(const CatalogueEntry& entry) const {
+    const uires::ModuleResource* listed = isModule_ ? uires::findModuleResource(entry.type, entry.name) : nullptr;
+    return listed != nullptr ? listed->name : nullptr;
 }
 
 }  // namespace uitools

@@ -34,18 +34,22 @@ public:
     // The entry a bare id names: a dialog first, then a menu, then any type.
     const CatalogueEntry* findById(const uires::ResourceKey& name) const;
 
+    // A name as the command line gives it: "109", "#109", a text name, or for the module the name
+    // its table gives the resource ("edit-mesh").
+    uires::ResourceKey nameArgument(const std::string& text) const;
+    // The name the module's table gives the entry; null for a .res file's entries and for what the
+    // table does not list.
+    const char* tableName(const CatalogueEntry& entry) const;
+
 private:
     std::vector<uint8_t> fileBytes_;
     std::vector<CatalogueEntry> entries_;
     std::string origin_;
+    bool isModule_ = false;
 };
 
-// A type or name as the command line gives it: "107", "#107", "dialog", "FONTDATA". The
-// standard type names (DIALOG, MENU, ...) become their ids.
+// A type as the command line gives it: "5", "#5", "dialog", "FONTDATA". The standard type names
+// (DIALOG, MENU, ...) become their ids.
 uires::ResourceKey parseTypeArgument(const std::string& text);
-uires::ResourceKey parseNameArgument(const std::string& text);
-
-// Whether two keys name the same type or name (texts compare case-insensitively).
-bool sameKey(const uires::ResourceKey& a, const uires::ResourceKey& b);
 
 }  // namespace uitools

@@ -14,8 +14,6 @@ namespace uitools {
 
 namespace {
 
-constexpr uint16_t kMenuType = 4;
-constexpr uint16_t kDialogType = 5;
 constexpr size_t kTgaHeader = 18;
 constexpr size_t kTgaFooter = 26;
 
@@ -90,8 +88,8 @@ bool isTgaPicture(const uint8_t* data, size_t size, int& width, int& height) {
 
 std::string describeEntry(const CatalogueEntry& entry) {
     int width = 0, height = 0;
-    if (isType(entry, kDialogType)) return describeDialog(entry);
-    if (isType(entry, kMenuType)) return describeMenu(entry);
+    if (isType(entry, uires::kDialogType)) return describeDialog(entry);
+    if (isType(entry, uires::kMenuType)) return describeMenu(entry);
     if (isTgaPicture(entry.data, entry.size, width, height)) {
         return "TGA picture " + std::to_string(width) + " x " + std::to_string(height) + ", 32 bits a pixel";
     }
@@ -198,13 +196,13 @@ static void showData(const CatalogueEntry& entry, std::ostream& out) {
 }
 
 bool showEntry(const CatalogueEntry& entry, std::ostream& out, std::string& error) {
-    if (isType(entry, kDialogType)) {
+    if (isType(entry, uires::kDialogType)) {
         uires::DialogTemplate dialog;
         if (!uires::decodeDialogTemplate(entry.data, entry.size, dialog, error)) return false;
         showDialog(entry, dialog, out);
         return true;
     }
-    if (isType(entry, kMenuType)) {
+    if (isType(entry, uires::kMenuType)) {
         uires::MenuTemplate menu;
         if (!uires::decodeMenuTemplate(entry.data, entry.size, menu, error)) return false;
         out << "MENU " << entry.name.describe() << ", language " << entry.language << ": standard menu template"

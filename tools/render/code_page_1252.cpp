@@ -50,6 +50,24 @@ bool decodeUtf8(const std::string& text, size_t& at, char32_t& character) {
     return true;
 }
 
+// The unassigned codes pass as the control characters of the same value.
+bool isUnassigned(char32_t code) { return code >= 0x80 && code < 0xA0 && kCodes128To159[code - 0x80] == 0; }
+
+char32_t characterOf(unsigned char code) {
+    return code < 0x80 || code >= 0xA0 || isUnassigned(code) ? code : kCodes128To159[code - 0x80];
+}
+
+void appendUtf8(std::string& text, char32_t character) {
+    if (character < 0x80) {
+        text += static_cast<char>(character);
+        return;
+    }
+    bool three = character >= 0x800;  // no code page 1252 character needs four bytes
+    text += static_cast<char>(three ? 0xE0 | (character >> 12) : 0xC0 | (character >> 6));
+    if (three) text += static_cast<char>(0x80 | ((character >> 6) & 0x3F));
+    text += static_cast<char>(0x80 | (character & 0x3F));
+}
+
 std::string hex(const char* format, uint32_t value) {
     char text[16];
     std::snprintf(text, sizeof text, format, static_cast<unsigned>(value));
@@ -88,23 +106,21 @@ std::string utf8ToCodePage1252Lossy(const std::string& utf8) {
     return codePage;
 }
 
+std::string utf8ToCodePage1252Replacing(const std::string& utf8) {
+    std::string codePage;
+    for (size_t at = 0; at < utf8.size();) {
+        char32_t character = 0;
+        unsigned char code = '?';
+        if (!decodeUtf8(utf8, at, character)) ++at;
+        else if (!codeOf(character, code) && isUnassigned(character)) code = static_cast<unsigned char>(character);
+        codePage += static_cast<char>(code);
+    }
+    return codePage;
+}
+
 std::string codePage1252ToUtf8(const std::string& codePage) {
     std::string utf8;
-    for (char byte : codePage) {
-        unsigned char code = static_cast<unsigned char>(byte);
-        char32_t character = code >= 0x80 && code < 0xA0 ? kCodes128To159[code - 0x80] : code;
-        if (character == 0) continue;
-        if (character < 0x80) {
-            utf8 += static_cast<char>(character);
-        } else if (character < 0x800) {
-            utf8 += static_cast<char>(0xC0 | character >> 6);
-            utf8 += static_cast<char>(0x80 | (character & 0x3F));
-        } else {
-            utf8 += static_cast<char>(0xE0 | character >> 12);
-            utf8 += static_cast<char>(0x80 | (character >> 6 & 0x3F));
-            utf8 += static_cast<char>(0x80 | (character & 0x3F));
-        }
-    }
+    for (char code : codePage) appendUtf8(utf8, characterOf(static_cast<unsigned char>(code)));
     return utf8;
 }
 

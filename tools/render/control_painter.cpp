@@ -110,7 +110,7 @@ static void paintGroupBox(Image& image, const BitmapFont& font, const ControlVie
 static void paintEdit(Image& image, const BitmapFont& font, const ControlView& control, const PixelRect& rect) {
     image.fillRect(intersect(rect, image.clip()), palette::kWindow);
     drawSunkenEdge(image, rect);
-    PixelRect inside{rect.left + 4, rect.top + 2, rect.right - 4, rect.bottom - 2};
+    PixelRect inside{rect.left + kFieldTextInset, rect.top + 2, rect.right - kFieldTextInset, rect.bottom - 2};
     ClipScope clip(image, inside);
     std::string shown = (control.style & ES_PASSWORD) ? std::string(control.text.size(), '*') : control.text;
     if (control.style & ES_MULTILINE) {

@@ -49,9 +49,10 @@ void drawFieldText(Image& image, const BitmapFont& font, const ControlView& fiel
     int length = static_cast<int>(text.size());
     int start = std::clamp(field.selectionStart, 0, length);
     int end = std::clamp(field.selectionEnd, start, length);
-    int left = std::max(alignedLeft(inside, font.measure(text), alignment), inside.left);
+    int shown = std::clamp(field.firstShown, 0, length);
+    int left = shown > 0 ? inside.left - font.measure(text.substr(0, static_cast<size_t>(shown)))
+                         : std::max(alignedLeft(inside, font.measure(text), alignment), inside.left);
     auto xAt = [&](int position) { return left + font.measure(text.substr(0, static_cast<size_t>(position))); };
-    if (field.focused && xAt(end) >= inside.right) left -= xAt(end) - inside.right + 1;
     drawLine(image, font, left, lineTop, Label{text}, palette::kText);
     if (!field.focused) return;
     if (start == end) {

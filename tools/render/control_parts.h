@@ -47,9 +47,9 @@ int centredLineTop(const PixelRect& rect);
 void drawDownArrow(Image& image, int centreX, int top);
 void drawUpArrow(Image& image, int centreX, int top);
 
-// One line of a field's text in `inside` with its line box at `lineTop`: scrolled just enough to
-// show the caret and, while `field` holds the focus, its selection in the highlight colours or
-// else its caret.
+// One line of a field's text in `inside` with its line box at `lineTop`: from its first character
+// shown (an unscrolled text placed by its alignment) and, while `field` holds the focus, its
+// selection in the highlight colours or else its caret.
 void drawFieldText(Image& image, const BitmapFont& font, const ControlView& field, const std::string& text,
                    const PixelRect& inside, int lineTop, int alignment);
 

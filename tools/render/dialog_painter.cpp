@@ -14,10 +14,6 @@ static bool hasDialogFrame(uint32_t style) {
     return (style & DS_MODALFRAME) != 0 || (style & WS_DLGFRAME) != 0;
 }
 
-static PixelRect moved(const PixelRect& rect, int x, int y) {
-    return PixelRect{rect.left + x, rect.top + y, rect.right + x, rect.bottom + y};
-}
-
 WindowLayout layoutWindow(const DialogView& view, int x, int y) {
     WindowLayout layout;
     layout.frameWidth = hasDialogFrame(view.style) ? kDialogFrameWidth : ((view.style & WS_BORDER) ? 1 : 0);

@@ -23,6 +23,7 @@ constexpr int kCaptionHeight = 19;
 constexpr int kComboClosedHeight = 21;  // a drop-down combo box shows this much when closed: 13 + 8
 constexpr int kTextLineHeight = 13;     // dialog text lines, as the 8-point faces space them
 constexpr int kTextCellOffset = 2;      // glyph cells start this far above a dialog text line
+constexpr int kFieldTextInset = 3;      // a text field's line starts this far in from its outer edge
 
 // Pictures larger than this on either side are refused (a malformed template's size).
 constexpr int kLargestPicture = 8192;

@@ -32,6 +32,7 @@ struct ControlView {
     bool pushed = false;     // a push button held down
     int selectionStart = 0;  // a field's selected characters (the caret at the end), shown while focused
     int selectionEnd = 0;
+    int firstShown = 0;      // a field's first character shown, as far as its text has scrolled
     int caretItem = -1;      // list boxes: the item the focus rectangle surrounds
     bool dropped = false;    // combo boxes: the list is open, covering `droppedList` (client coordinates)
     PixelRect droppedList;

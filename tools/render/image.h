@@ -31,6 +31,10 @@ inline PixelRect unite(const PixelRect& a, const PixelRect& b) {
                      a.right > b.right ? a.right : b.right, a.bottom > b.bottom ? a.bottom : b.bottom};
 }
 
+inline PixelRect moved(const PixelRect& rect, int x, int y) {
+    return PixelRect{rect.left + x, rect.top + y, rect.right + x, rect.bottom + y};
+}
+
 inline PixelRect intersect(const PixelRect& a, const PixelRect& b) {
     PixelRect r{a.left > b.left ? a.left : b.left, a.top > b.top ? a.top : b.top,
                 a.right < b.right ? a.right : b.right, a.bottom < b.bottom ? a.bottom : b.bottom};

@@ -108,7 +108,7 @@ void paintComboBox(Image& image, const BitmapFont& font, const ControlView& cont
     ClipScope clip(image, field);
     bool listOnly = (control.style & 0x3) == CBS_DROPDOWNLIST;
     if (!listOnly) {
-        drawFieldText(image, font, control, shown, PixelRect{rect.left + 4, field.top, field.right, field.bottom},
+        drawFieldText(image, font, control, shown, PixelRect{rect.left + kFieldTextInset, field.top, field.right, field.bottom},
                       centredLineTop(rect), 0);
         return;
     }

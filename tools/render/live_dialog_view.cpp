@@ -42,6 +42,7 @@ void readLiveState(HWND control, HWND dialog, ControlView& view) {
         DialogHost::sendMessage(control, getSelection, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
         view.selectionStart = static_cast<int>(start);
         view.selectionEnd = static_cast<int>(end);
+        view.firstShown = DialogDriver::firstShownCharacter(control);
     }
     // A list that selects one item keeps its caret on the selection.
     bool singleSelection = (view.style & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL)) == 0;

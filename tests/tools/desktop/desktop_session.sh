@@ -1,12 +1,14 @@
 #!/bin/sh
 # A person at the Linux desktop, played with xdotool under Xvfb: renames a mesh from the demo's
-# main window, ticks a flag and picks a material in the mesh editor, cancels it and leaves. Each
-# dialog is in a window of its own (the desktop library's own-windows way). Each click aims at the
+# main window through the desktop's clipboard (a name with an "é" pasted from another program with
+# Ctrl+V, copied out with Ctrl+C, pasted back from the field's context menu), ticks a flag and picks
+# a material in the mesh editor, cancels it and leaves. Each dialog is in a window of its own (the
+# desktop library's own-windows way), the context menu in a popup window. Each click aims at the
 # middle of a control as its template places it (where.py, from the inspector's reading of the
 # template and where the dialog stands on the dialog manager's screen, which the windows show
 # centred on the display). What the demo tells must match the golden transcript, the windows must
 # show the picture the renderer draws of the screen (--snapshot) after each step, and at chosen
-# steps that picture must be the golden one. Needs Xvfb, xdotool and Debian's python3-pil.
+# steps that picture must be the golden one. Needs Xvfb, xdotool, xclip and Debian's python3-pil.
 # usage: desktop_session.sh DEMO INSPECTOR DEMO_RES GOLDEN_DIR SCRATCH_DIR [--update]
 set -eu
 if [ -z "${DISPLAY:-}" ]; then
@@ -63,11 +65,31 @@ step() {
   fi
 }
 
+# Waits until the X clipboard holds TEXT (UTF-8), as another program reads it.
+clipboard_holds() {
+  for _ in $(seq 50); do
+    [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$1" ] && return 0
+    sleep 0.1
+  done
+  echo "the clipboard holds \"$(xclip -o -selection clipboard 2>/dev/null)\", not \"$1\""; failed=1
+}
+
 step start
 xdotool mousemove $(at 300 3010 --res "$demo_res") click 1               # Rename...
 step rename
-xdotool type "Big "                              # typed in front of the old name, where the caret is
-step typed name-entry-typed
+printf 'Caf\303\251 ' | xclip -selection clipboard -i                     # "Café ", from another program
+xdotool key ctrl+v                               # pasted in front of the old name, where the caret is
+step pasted name-entry-pasted
+xdotool key End shift+Home ctrl+c
+clipboard_holds "Café Boulder"
+xdotool key Delete
+step emptied
+xdotool mousemove $(at 101 1051) click 3                                # the field's context menu
+step menu name-entry-menu
+# Paste, the fifth entry: the menu opens at the pointer, below a 3-pixel frame, three entries of
+# 17 pixels and a 9-pixel separator.
+xdotool mousemove_relative 20 71 click 1
+step pasted-back
 xdotool key Return
 step renamed main-window-renamed
 xdotool mousemove $(at 300 3001 --res "$demo_res" --item 2) click 1      # Guard, in the mesh list
