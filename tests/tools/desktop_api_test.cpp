@@ -128,8 +128,8 @@ TEST_F(DesktopTest, EmbeddedFramesShowTheDialogAndTheHostsInputWorksItAtTheScale
         size_t step = self.frames.size();
         if (step == 2) {
             refused = {UIDesktop::keyDown(0), UIDesktop::keyDown(255), UIDesktop::typeCharacter('\0'),
-                       UIDesktop::turnWheel(0), UIDesktop::mouseButton(UIDESKTOP_BUTTON_RIGHT, true),
-                       UIDesktop::mouseButton(7, true), !UIDesktop::moveMouse(INT_MIN, INT_MAX)};
+                       UIDesktop::turnWheel(0), UIDesktop::mouseButton(UIDESKTOP_BUTTON_LEFT - 1, true),
+                       UIDesktop::mouseButton(UIDESKTOP_BUTTON_MIDDLE + 1, true), !UIDesktop::moveMouse(INT_MIN, INT_MAX)};
             UIDesktop::keyDown(UIDESKTOP_KEY_SHIFT);
             press(UIDESKTOP_KEY_TAB);
             UIDesktop::keyUp(UIDESKTOP_KEY_SHIFT);

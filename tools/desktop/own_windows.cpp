@@ -169,9 +169,13 @@ void OwnWindowsWay::matchMenuWindow() {
     drawWhole(menu_);
 }
 
+// SDL gives a popup window the keyboard while it is shown; the dialog in front takes it back, as
+// X11 would otherwise leave it with no window at all.
 void OwnWindowsWay::closeMenuWindow() {
-    if (menu_.window != nullptr) sdl().SDL_DestroyWindow(menu_.window);
+    if (menu_.window == nullptr) return;
+    sdl().SDL_DestroyWindow(menu_.window);
     menu_ = DialogWindow{};
+    bringForward();
 }
 
 void OwnWindowsWay::drawWhole(DialogWindow& window) { draw(window, {window.place}); }
