@@ -13,10 +13,6 @@
 
 namespace desktop {
 
-// The virtual key of a key that types no text (Tab, Enter, the arrows, the modifiers, ...), or of
-// a letter or digit while Ctrl or Alt is held; 0 for the keys whose text comes as text input.
-int virtualKeyOf(SDL_Keycode key, Uint16 modifiers);
-
 // Where a window shows the screen: its top-left pixel is `origin` of the screen, and each screen
 // pixel is `scale` x `scale` window pixels.
 struct WindowPlace {
