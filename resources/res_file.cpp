@@ -2,6 +2,7 @@
 // (an ordinal or a UTF-16 text) followed by the data.
 #include "resources/res_file.h"
 
+#include <cctype>
 #include <cstring>
 
 #include "resources/byte_reader.h"
@@ -157,21 +158,46 @@ ResourceKey parseResourceKey(const std::string& text, bool digitsAreIds) {
     return ResourceKey::ofText(text);
 }
 
+namespace {
+
+struct StandardType {
+    uint16_t id;
+    const char* name;
+};
+
+// Windows' RT_ types, 13, 15 and 18 being unused.
+constexpr StandardType kStandardTypes[] = {
+    {1, "CURSOR"},        {2, "BITMAP"},     {3, "ICON"},       {4, "MENU"},        {5, "DIALOG"},
+    {6, "STRING"},        {7, "FONTDIR"},    {8, "FONT"},       {9, "ACCELERATOR"}, {10, "RCDATA"},
+    {11, "MESSAGETABLE"}, {12, "GROUP_CURSOR"}, {14, "GROUP_ICON"}, {16, "VERSION"}, {17, "DLGINCLUDE"},
+    {19, "PLUGPLAY"},     {20, "VXD"},       {21, "ANICURSOR"}, {22, "ANIICON"},    {23, "HTML"},
+    {24, "MANIFEST"}};
+
+bool sameLetters(const std::string& text, const char* name) {
+    size_t at = 0;
+    for (; at < text.size() && name[at] != '\0'; ++at) {
+        if (std::toupper(static_cast<unsigned char>(text[at])) != name[at]) return false;
+    }
+    return at == text.size() && name[at] == '\0';
+}
+
+}  // namespace
+
 std::string resourceTypeName(const ResourceKey& type) {
     if (!type.isId) return type.text;
-    switch (type.id) {
-        case 1: return "CURSOR";
-        case 2: return "BITMAP";
-        case 3: return "ICON";
-        case 4: return "MENU";
-        case 5: return "DIALOG";
-        case 6: return "STRING";
-        case 9: return "ACCELERATOR";
-        case 10: return "RCDATA";
-        case 16: return "VERSION";
-        case 24: return "MANIFEST";
-        default: return std::to_string(type.id);
+    for (const StandardType& standard : kStandardTypes) {
+        if (standard.id == type.id) return standard.name;
     }
+    return std::to_string(type.id);
+}
+
+bool standardResourceType(const std::string& name, uint16_t& id) {
+    for (const StandardType& standard : kStandardTypes) {
+        if (!sameLetters(name, standard.name)) continue;
+        id = standard.id;
+        return true;
+    }
+    return false;
 }
 
 }  // namespace uires

@@ -71,7 +71,12 @@ ResourceKeyView viewResourceKey(const char* text);
 // `digitsAreIds` is set, "#123" always does.
 ResourceKey parseResourceKey(const std::string& text, bool digitsAreIds);
 
-// A readable name for the standard integer types ("DIALOG", "MENU", ...), or the number.
+// The name resource scripts give a standard integer type (1 "CURSOR" to 24 "MANIFEST"), or the
+// number for any other.
 std::string resourceTypeName(const ResourceKey& type);
+
+// The standard integer type a resource script's name stands for, in any letter case; false for a
+// name that is none of them.
+bool standardResourceType(const std::string& name, uint16_t& id);
 
 }  // namespace uires

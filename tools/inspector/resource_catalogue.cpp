@@ -1,8 +1,6 @@
 // Loads the inspector's catalogue from the module or from a .res file, and finds entries in it.
 #include "tools/inspector/resource_catalogue.h"
 
-#include <cctype>
-
 #include <UIResource/UIResource.h>
 #include "harness/dialog_driver.h"
 #include "resources/module_resources.h"
@@ -12,11 +10,6 @@ namespace uitools {
 
 namespace {
 
-std::string upper(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
-
 // The argument form getResourceData takes: an integer id or a text.
 const char* resourceArgument(const uires::ResourceKey& key) {
     return key.isId ? getResourceStringFromInt(key.id) : key.text.c_str();
@@ -25,15 +18,10 @@ const char* resourceArgument(const uires::ResourceKey& key) {
 }  // namespace
 
 uires::ResourceKey parseTypeArgument(const std::string& text) {
-    static const struct { const char* name; uint16_t id; } standard[] = {
-        {"CURSOR", 1}, {"BITMAP", 2}, {"ICON", 3}, {"MENU", 4}, {"DIALOG", 5}, {"STRING", 6},
-        {"ACCELERATOR", 9}, {"RCDATA", 10}, {"VERSION", 16}, {"MANIFEST", 24}};
-    for (const auto& type : standard) {
-        if (upper(text) == type.name) return uires::ResourceKey::ofId(type.id);
-    }
+    uint16_t id = 0;
+    if (uires::standardResourceType(text, id)) return uires::ResourceKey::ofId(id);
     return uires::parseResourceKey(text, true);
 }
-
 
 bool ResourceCatalogue::loadModule(std::string& error) {
     std::vector<DialogDriver::ModuleResource> ids;
