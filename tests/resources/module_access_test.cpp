@@ -9,10 +9,12 @@
 #include <iterator>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include <UIResource/UIResource.h>
 #include "harness/dialog_driver.h"
 #include "resources/module_resources.h"
+#include "resources/res_file.h"
 
 namespace {
 
@@ -44,6 +46,7 @@ TEST(ResourceAccess, StringNamesAndTypesReachTheSameBytesAsIdsEveryTime) {
         {{"#107", "FONTDATA"}, {id(107), "FONTDATA"}}, {{"#107", "fontdata"}, {id(107), "FONTDATA"}},
         {{"#107", "FontData"}, {id(107), "FONTDATA"}}, {{"#108", "fontsize"}, {id(108), "FONTSIZE"}},
         {{"#00107", "FONTDATA"}, {id(107), "FONTDATA"}}, {{"#109", "#5"}, {id(109), id(5)}},
+        {{"#000107", "FONTDATA"}, {id(107), "FONTDATA"}}, {{"#122", "#0005"}, {id(122), id(5)}},
         {{"#104", id(4)}, {id(104), id(4)}},           {{id(104), "#4"}, {id(104), id(4)}},
     };
     for (size_t i = 0; i < std::size(cases); ++i) {
@@ -78,6 +81,33 @@ TEST(ResourceAccess, WhatTheModuleDoesNotHoldAndNullArgumentsGiveZeroAndNull) {
     }
     EXPECT_EQ(getResourceData(id(107), "FONTDATA", nullptr), 0);
     EXPECT_EQ(getResourceData(nullptr, nullptr, nullptr), 0);
+}
+
+// Every standard type (0 to 24, 25 past them, and the highest id) and the ids round the module's
+// own (0, 1, 99 to 124, the highest): found exactly where the module's table has a resource, and
+// "#N" and the integer id reach the same bytes.
+TEST(ResourceAccess, EachTypeAndIdAroundTheModulesOwnIsFoundExactlyWhereTheTableHasIt) {
+    std::vector<unsigned> names{0, 1, 0xFFFF};
+    for (unsigned name = 99; name <= 124; ++name) names.push_back(name);
+    std::vector<std::pair<uires::ResourceKey, std::string>> types;  // the type, and how a host writes it
+    for (unsigned type : {0u, 25u, 0xFFFFu}) types.push_back({uires::ResourceKey::ofId(static_cast<uint16_t>(type)), ""});
+    for (unsigned type = 1; type <= 24; ++type) types.push_back({uires::ResourceKey::ofId(static_cast<uint16_t>(type)), ""});
+    for (const char* text : {"FONTDATA", "FONTSIZE", "MOUSE_POINTER_TEXTURE", "DIALOG", "MENU"})
+        types.push_back({uires::ResourceKey::ofText(text), text});
+    for (const auto& [type, text] : types) {
+        const char* typeArgument = type.isId ? id(type.id) : text.c_str();
+        for (unsigned name : names) {
+            SCOPED_TRACE(type.describe() + " " + std::to_string(name));
+            bool listed = uires::findModuleResource(type, uires::ResourceKey::ofId(static_cast<uint16_t>(name))) != nullptr;
+            Answer byId = request({id(static_cast<unsigned short>(name)), typeArgument});
+            std::string hashName = "#" + std::to_string(name);
+            Answer byText = request({hashName.c_str(), typeArgument});
+            EXPECT_EQ(byId.data != nullptr, listed);
+            EXPECT_EQ(byId.size > 0, listed);
+            EXPECT_EQ(byText.data, byId.data);
+            EXPECT_EQ(byText.size, byId.size);
+        }
+    }
 }
 
 TEST(ModuleExports, StatelessExportsAnswerAsDocumented) {
