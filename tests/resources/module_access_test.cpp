@@ -38,7 +38,8 @@ Answer request(Request wanted) {
 
 const char* id(unsigned short value) { return getResourceStringFromInt(value); }
 
-// "#107" is the integer id 107, with or without leading zeros; type names match in any case. Asked
+// "#107" is the integer id 107, read as FindResource reads it: blanks and a sign may come first,
+// leading zeros and characters after the digits do not count; type names match in any case. Asked
 // twice, the module gives the same pointer. (The inspector's catalogue in the golden dump asks for
 // every resource by integer ids.)
 TEST(ResourceAccess, StringNamesAndTypesReachTheSameBytesAsIdsEveryTime) {
@@ -46,7 +47,8 @@ TEST(ResourceAccess, StringNamesAndTypesReachTheSameBytesAsIdsEveryTime) {
         {{"#107", "FONTDATA"}, {id(107), "FONTDATA"}}, {{"#107", "fontdata"}, {id(107), "FONTDATA"}},
         {{"#107", "FontData"}, {id(107), "FONTDATA"}}, {{"#108", "fontsize"}, {id(108), "FONTSIZE"}},
         {{"#00107", "FONTDATA"}, {id(107), "FONTDATA"}}, {{"#109", "#5"}, {id(109), id(5)}},
-        {{"#000107", "FONTDATA"}, {id(107), "FONTDATA"}}, {{"#122", "#0005"}, {id(122), id(5)}},
+        {{"#000000107", "FONTDATA"}, {id(107), "FONTDATA"}}, {{"#122", "#0005"}, {id(122), id(5)}},
+        {{"#107x", "FONTDATA"}, {id(107), "FONTDATA"}},  {{"# +107", "FONTDATA"}, {id(107), "FONTDATA"}},
         {{"#104", id(4)}, {id(104), id(4)}},           {{id(104), "#4"}, {id(104), id(4)}},
     };
     for (size_t i = 0; i < std::size(cases); ++i) {
@@ -69,6 +71,9 @@ TEST(ResourceAccess, WhatTheModuleDoesNotHoldAndNullArgumentsGiveZeroAndNull) {
         {"107", "FONTDATA"}, {"FONTDATA", "FONTDATA"},   // text names: digits without '#', the type's name
         {"#40006", id(4)},                               // a five-digit id no resource has
         {"#70000", "FONTDATA"}, {"#", "FONTDATA"},       // no id: unknown text names
+        {"#65643", "FONTDATA"}, {"#-65429", "FONTDATA"}, // 107 past 16 bits, either way round
+        {" #107", "FONTDATA"},                           // a blank before the '#'
+        {"#65535", "FONTDATA"}, {"#65535", "#65535"},    // the highest id, no resource of it
         {id(103), id(5)}, {id(0), id(5)},                // no such templates
         {id(101), id(3)}, {id(1), id(16)}, {id(1), id(24)},  // no icon, version block or manifest
         {longName.c_str(), "FONTDATA"}, {id(107), longName.c_str()},
