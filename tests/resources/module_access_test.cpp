@@ -74,8 +74,6 @@ TEST(ResourceAccess, WhatTheModuleDoesNotHoldAndNullArgumentsGiveZeroAndNull) {
         {"#65643", "FONTDATA"}, {"#-65429", "FONTDATA"}, // 107 past 16 bits, either way round
         {" #107", "FONTDATA"},                           // a blank before the '#'
         {"#65535", "FONTDATA"}, {"#65535", "#65535"},    // the highest id, no resource of it
-        {id(103), id(5)}, {id(0), id(5)},                // no such templates
-        {id(101), id(3)}, {id(1), id(16)}, {id(1), id(24)},  // no icon, version block or manifest
         {longName.c_str(), "FONTDATA"}, {id(107), longName.c_str()},
         {nullptr, "FONTDATA"}, {id(107), nullptr}, {nullptr, nullptr},
     };
@@ -88,27 +86,22 @@ TEST(ResourceAccess, WhatTheModuleDoesNotHoldAndNullArgumentsGiveZeroAndNull) {
     EXPECT_EQ(getResourceData(nullptr, nullptr, nullptr), 0);
 }
 
-// Every standard type (0 to 24, 25 past them, and the highest id) and the ids round the module's
-// own (0, 1, 99 to 124, the highest): found exactly where the module's table has a resource, and
-// "#N" and the integer id reach the same bytes.
+// Every standard type (0 to 24, 25 past them, the highest id), the module's own text types and two
+// standard types' names, each with the ids round the module's own (0, 1, 99 to 124, the highest):
+// found exactly where the module's table has a resource, and "#N" reaches the integer id's bytes.
 TEST(ResourceAccess, EachTypeAndIdAroundTheModulesOwnIsFoundExactlyWhereTheTableHasIt) {
+    std::vector<std::string> types{"FONTDATA", "FONTSIZE", "MOUSE_POINTER_TEXTURE", "DIALOG", "MENU", "#25", "#65535"};
+    for (int type = 0; type <= 24; ++type) types.push_back("#" + std::to_string(type));
     std::vector<unsigned> names{0, 1, 0xFFFF};
     for (unsigned name = 99; name <= 124; ++name) names.push_back(name);
-    std::vector<std::pair<uires::ResourceKey, std::string>> types;  // the type, and how a host writes it
-    for (unsigned type : {0u, 25u, 0xFFFFu}) types.push_back({uires::ResourceKey::ofId(static_cast<uint16_t>(type)), ""});
-    for (unsigned type = 1; type <= 24; ++type) types.push_back({uires::ResourceKey::ofId(static_cast<uint16_t>(type)), ""});
-    for (const char* text : {"FONTDATA", "FONTSIZE", "MOUSE_POINTER_TEXTURE", "DIALOG", "MENU"})
-        types.push_back({uires::ResourceKey::ofText(text), text});
-    for (const auto& [type, text] : types) {
-        const char* typeArgument = type.isId ? id(type.id) : text.c_str();
+    for (const std::string& type : types) {
+        uires::ResourceKey key = uires::parseResourceKey(type, false);
         for (unsigned name : names) {
-            SCOPED_TRACE(type.describe() + " " + std::to_string(name));
-            bool listed = uires::findModuleResource(type, uires::ResourceKey::ofId(static_cast<uint16_t>(name))) != nullptr;
-            Answer byId = request({id(static_cast<unsigned short>(name)), typeArgument});
-            std::string hashName = "#" + std::to_string(name);
-            Answer byText = request({hashName.c_str(), typeArgument});
-            EXPECT_EQ(byId.data != nullptr, listed);
-            EXPECT_EQ(byId.size > 0, listed);
+            SCOPED_TRACE(type + " " + std::to_string(name));
+            bool listed = uires::findModuleResource(key, uires::ResourceKey::ofId(static_cast<uint16_t>(name))) != nullptr;
+            Answer byId = request({id(static_cast<unsigned short>(name)), key.isId ? id(key.id) : type.c_str()});
+            Answer byText = request({("#" + std::to_string(name)).c_str(), type.c_str()});
+            EXPECT_EQ(byId.data != nullptr && byId.size > 0, listed);
             EXPECT_EQ(byText.data, byId.data);
             EXPECT_EQ(byText.size, byId.size);
         }
@@ -116,8 +109,6 @@ TEST(ResourceAccess, EachTypeAndIdAroundTheModulesOwnIsFoundExactlyWhereTheTable
 }
 
 TEST(ModuleExports, StatelessExportsAnswerAsDocumented) {
-    for (unsigned value : {107u, 0u, 40006u, 0xFFFFu})  // the zero-extended id, as MAKEINTRESOURCE makes it
-        EXPECT_EQ(reinterpret_cast<uintptr_t>(id(static_cast<unsigned short>(value))), value);
     EXPECT_EQ(fnUIResource(), 42);
     EXPECT_EQ(nUIResource, 0);
     EXPECT_NE(getUIResourceAppInstance(), nullptr) << "the module entry did not run";
