@@ -23,6 +23,8 @@ TARGETS = [
     (r"^meshEditorChangeSpeedAndCancel/100000$", 100e6, "< 100 ms"),
     (r"^paintFrame/template_119$", 2e6, "≤ 2 ms"),
     (r"^inputToPaint/template_119$", 16e6, "< 16 ms"),
+    (r"^presentedFrame/template_119$", 2e6, "≤ 2 ms"),
+    (r"^keyToPresentedFrame/template_119$", 16e6, "≤ 16 ms"),
 ]
 
 

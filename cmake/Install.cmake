@@ -1,5 +1,7 @@
 # The installed package: the library, its public headers, a CMake package (find_package(UIResource)
-# gives the target UIResource::UIResource) and, on Linux, a pkg-config file. On Windows the DLL
+# gives the target UIResource::UIResource) and, on Linux, a pkg-config file; on Linux, where the
+# tools are built with SDL2's headers, the desktop component as well (UIResource::Desktop,
+# libUIResourceDesktop.so, pkg-config uiresource-desktop), which the library itself never needs. On Windows the DLL
 # comes with both import libraries: MinGW's libUIResource.dll.a and MSVC's UIResource.lib; the
 # package's target takes whichever the consuming compiler links.
 include(CMakePackageConfigHelpers)
@@ -33,4 +35,13 @@ if(NOT WIN32)
   file(RELATIVE_PATH UIRESOURCE_PC_TO_PREFIX /prefix/${CMAKE_INSTALL_LIBDIR}/pkgconfig /prefix)
   configure_file(${PROJECT_SOURCE_DIR}/cmake/uiresource.pc.in ${PROJECT_BINARY_DIR}/uiresource.pc @ONLY)
   install(FILES ${PROJECT_BINARY_DIR}/uiresource.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+endif()
+
+if(TARGET UIResourceDesktop)
+  install(TARGETS UIResourceDesktop EXPORT UIResourceDesktopTargets LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
+  install(FILES ${PROJECT_SOURCE_DIR}/include/UIResource/UIResourceDesktop.h
+    DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/UIResource)
+  install(EXPORT UIResourceDesktopTargets NAMESPACE UIResource:: DESTINATION ${config_dir})
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/uiresource-desktop.pc.in ${PROJECT_BINARY_DIR}/uiresource-desktop.pc @ONLY)
+  install(FILES ${PROJECT_BINARY_DIR}/uiresource-desktop.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
 endif()

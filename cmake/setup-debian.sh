@@ -6,7 +6,7 @@ packages="cmake make g++ python3 python3-pil
   wine64 wine fonts-wine xvfb xauth
   googletest libgtest-dev libbenchmark-dev libpng-dev libstb-dev
   clang libclang-rt-dev llvm lld pkg-config locales-all
-  libsdl2-dev xdotool xclip"
+  libsdl2-dev libx11-dev xdotool xclip"
 
 missing=""
 for package in $packages; do

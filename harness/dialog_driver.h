@@ -26,16 +26,35 @@
 
 namespace DialogDriver {
 
-// ---- The user --------------------------------------------------------------------------------------
+// ---- The user and the front end -------------------------------------------------------------------
 
 using DialogHook = void (*)(HWND dialog, void* context);
 
-// The user, called with the innermost dialog whenever a modal dialog waits for input: on Linux
-// each time the headless loop has handled what was posted, on Windows from a thread timer that
-// fires inside the modal loop. One at a time; null detaches. With no user on Linux a dialog cannot
-// run (DialogBoxParamA returns -1); a user who returns 1000 times in a row with the dialog open and
-// nothing posted has given up, and the dialog ends with -1.
+// A scripted user, called with the innermost dialog whenever a modal dialog waits for input: on
+// Linux each time the headless loop has handled what was handed to it, on Windows from a thread
+// timer that fires inside the modal loop. It acts (posts, presses, clicks) and returns. One at a
+// time, in place of a front end; null detaches. With neither on Linux a dialog cannot run
+// (DialogBoxParamA returns -1). A script that stops answering must not hang its test: on Linux a
+// user called 1000 times in a row who hands the dialog nothing has given up, and the dialog ends
+// with -1.
 DIALOG_DRIVER_API void attachUser(DialogHook whenWaiting, void* context);
+
+// A front end through which a person works the dialogs, pushing their input with the calls below.
+// On Linux the headless loop calls `wait` with the innermost dialog whenever it has handled all it
+// was handed, as GetMessage blocks: the front end shows the dialogs as they stand, then returns
+// once it has handed input or once `timeoutMs` has passed (kWaitForever: only input ends the
+// wait); `gone` (may be null) hears of each dialog that ended, before it is destroyed, so that
+// the front end can stop showing it. On Windows USER32 shows the dialogs and waits for the person
+// itself: `wait` is called from the thread timer with a timeout of 0, to watch, and `gone` never.
+// One at a time, in place of a user; null detaches.
+using WaitForInput = void (*)(HWND dialog, DWORD timeoutMs, void* context);
+constexpr DWORD kWaitForever = 0xFFFFFFFF;
+struct FrontEnd {
+    WaitForInput wait = nullptr;
+    DialogHook gone = nullptr;
+    void* context = nullptr;
+};
+DIALOG_DRIVER_API void attachFrontEnd(const FrontEnd* frontEnd);
 
 // Called for each dialog that has ended, just before it is destroyed, while its controls can still
 // be read; null stops it.
@@ -48,14 +67,14 @@ DIALOG_DRIVER_API std::string lastDialogFailure();
 
 // ---- Input -----------------------------------------------------------------------------------------
 
-// PostMessage: the modal loop takes it once the user returns. Keys go through the dialog keys
+// PostMessage: the modal loop takes it once the user or the front end returns. Keys go through the dialog keys
 // (Enter, Escape) as IsDialogMessage handles them; WM_SYSCOMMAND SC_CLOSE is the close box.
 DIALOG_DRIVER_API BOOL postMessage(HWND window, UINT message, WPARAM wordParam, LPARAM longParam);
 
 // The keyboard and the mouse as a person works them. On Windows they go through SendInput, so
 // USER32 itself sends each to the focused window or the window under the pointer, keeps the key
 // state and makes characters of keys; on Linux the headless manager's input queue does the same.
-// The modal loop takes them once the user returns, after anything posted. A modifier is a key
+// The modal loop takes them once the user or the front end returns, after anything posted. A modifier is a key
 // like any other: it stays down until its keyUp.
 DIALOG_DRIVER_API void keyDown(int virtualKey);
 DIALOG_DRIVER_API void keyUp(int virtualKey);

@@ -12,7 +12,45 @@ namespace DialogDriver {
 
 using headless::findWindow;
 
-void attachUser(DialogHook whenWaiting, void* context) { headless::setUser(whenWaiting, context); }
+namespace {
+
+struct ScriptedUser {
+    DialogHook hook = nullptr;
+    void* context = nullptr;
+    HWND dialog = nullptr;  // the dialog the idle calls were counted for
+    int idleCalls = 0;      // calls in a row that handed it nothing
+};
+
+ScriptedUser scriptedUser;
+
+constexpr int kGivingUpCalls = 1000;
+
+bool isRunning(HWND dialog) {
+    const headless::Window* window = findWindow(dialog);
+    return window != nullptr && !window->ended;
+}
+
+// The scripted user acts and returns; the loop then handles what it handed over.
+void callUser(HWND dialog, DWORD, void*) {
+    ScriptedUser& user = scriptedUser;
+    if (dialog != user.dialog) user = ScriptedUser{user.hook, user.context, dialog, 0};
+    user.hook(dialog, user.context);
+    if (headless::isInputWaiting()) user.idleCalls = 0;
+    else if (++user.idleCalls >= kGivingUpCalls && isRunning(dialog)) headless::endModalDialog(dialog, -1);
+}
+
+}  // namespace
+
+void attachUser(DialogHook whenWaiting, void* context) {
+    scriptedUser = ScriptedUser{whenWaiting, context};
+    headless::setInputWait(whenWaiting != nullptr ? callUser : nullptr, nullptr, nullptr);
+}
+
+void attachFrontEnd(const FrontEnd* frontEnd) {
+    scriptedUser = ScriptedUser{};
+    if (frontEnd != nullptr) headless::setInputWait(frontEnd->wait, frontEnd->gone, frontEnd->context);
+    else headless::setInputWait(nullptr, nullptr, nullptr);
+}
 
 void observeClosing(DialogHook observer, void* context) { headless::setClosingObserver(observer, context); }
 

@@ -15,6 +15,7 @@ struct Hook {
 
 struct DriverState {
     Hook user;
+    FrontEnd frontEnd;
     UINT_PTR timer = 0;
     Hook closingObserver;
     HHOOK closingHook = nullptr;
@@ -49,7 +50,19 @@ HWND waitingDialog() {
 void CALLBACK onTimer(HWND, UINT, UINT_PTR, DWORD) {
     HWND dialog = waitingDialog();
     Hook user = state().user;
-    if (dialog != nullptr && user.hook != nullptr) user.hook(dialog, user.context);
+    FrontEnd frontEnd = state().frontEnd;
+    if (dialog == nullptr) return;
+    if (user.hook != nullptr) user.hook(dialog, user.context);
+    else if (frontEnd.wait != nullptr) frontEnd.wait(dialog, 0, frontEnd.context);
+}
+
+void runTimer(bool on) {
+    DriverState& driver = state();
+    if (on && driver.timer == 0) driver.timer = SetTimer(nullptr, 0, 5, onTimer);
+    if (!on && driver.timer != 0) {
+        KillTimer(nullptr, driver.timer);
+        driver.timer = 0;
+    }
 }
 
 LRESULT CALLBACK onWindowEvent(int code, WPARAM wordParam, LPARAM longParam) {
@@ -64,13 +77,15 @@ LRESULT CALLBACK onWindowEvent(int code, WPARAM wordParam, LPARAM longParam) {
 }  // namespace
 
 void attachUser(DialogHook whenWaiting, void* context) {
-    DriverState& driver = state();
-    driver.user = Hook{whenWaiting, context};
-    if (whenWaiting != nullptr && driver.timer == 0) driver.timer = SetTimer(nullptr, 0, 5, onTimer);
-    if (whenWaiting == nullptr && driver.timer != 0) {
-        KillTimer(nullptr, driver.timer);
-        driver.timer = 0;
-    }
+    state().user = Hook{whenWaiting, context};
+    state().frontEnd = FrontEnd{};
+    runTimer(whenWaiting != nullptr);
+}
+
+void attachFrontEnd(const FrontEnd* frontEnd) {
+    state().frontEnd = frontEnd != nullptr ? *frontEnd : FrontEnd{};
+    state().user = Hook{};
+    runTimer(state().frontEnd.wait != nullptr);
 }
 
 void observeClosing(DialogHook observer, void* context) {

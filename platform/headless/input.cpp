@@ -207,6 +207,8 @@ bool mouseMessage(const InputEvent& event, MSG& message) {
 
 void queueInput(const InputEvent& event) { input().queue.push_back(event); }
 
+bool isInputQueued() { return !input().queue.empty(); }
+
 void discardInput() {
     InputState& state = input();
     state.queue.clear();

@@ -46,13 +46,19 @@ void reactivateDialog(HWND dialog);
 
 // ---- Modal dialogs (modal_loop.cpp) --------------------------------------------------------------
 
-// The user, called whenever a modal dialog waits for input: first once it is shown after
-// WM_INITDIALOG, then again each time the input posted so far has been handled and the dialog is
-// still open. A user who returns 1000 times in a row with nothing posted has given up: the dialog
-// ends with -1. With no user, a dialog cannot run and returns -1 at once. The closing observer is
-// called just before an ended dialog is destroyed, while it can still be read. Null detaches.
+// What the modal loop does once every posted message and every input has been handled, as
+// GetMessage blocks there: the waiter shows the dialogs and returns once input came (queueInput,
+// postMessageTo) or `timeoutMs` passed (kWaitForever: only input ends the wait); `gone` hears of
+// each dialog that ended, before it is destroyed, so that what showed it can go too. One waiter at
+// a time, the driver's: a front end a person works, or a scripted user. With none, a dialog cannot
+// run and returns -1 at once. The closing observer is called just before an ended dialog is
+// destroyed, while it can still be read. Null detaches.
 using DialogHook = void (*)(HWND dialog, void* context);
-void setUser(DialogHook hook, void* context);
+using InputWait = void (*)(HWND dialog, DWORD timeoutMs, void* context);
+constexpr DWORD kWaitForever = 0xFFFFFFFF;  // INFINITE
+void setInputWait(InputWait wait, DialogHook gone, void* context);
+// Whether a message is posted or input queued that the loop has yet to take.
+bool isInputWaiting();
 void setClosingObserver(DialogHook observer, void* context);
 
 // The queue the modal loop takes keystrokes, clicks and posted commands from.
@@ -82,8 +88,9 @@ struct InputEvent {
 
 // The queue the modal loop takes a person's input from once nothing posted is waiting.
 void queueInput(const InputEvent& event);
-// Empties the queue and lets every key and button go, for a new user.
+// Empties the queue and lets every key and button go, for a new waiter.
 void discardInput();
+bool isInputQueued();
 // The message the next input makes, for the window it reaches; false when no input is waiting
 // (input that reaches no window is dropped). While a popup menu is open it takes the keys, and the
 // mouse through its capture.

@@ -1,6 +1,6 @@
-// Running a modal dialog: creation, WM_INITDIALOG, the loop that takes posted input and calls the
-// user while it waits, showing, ending and closing, each step in USER32's order (Wine's user32
-// dialog.c and defdlg.c were the reference).
+// Running a modal dialog: creation, WM_INITDIALOG, the loop that takes posted messages and input
+// and, with nothing left, waits for more as GetMessage does, showing, ending and closing, each step
+// in USER32's order (Wine's user32 dialog.c and defdlg.c were the reference).
 #include <deque>
 #include <string>
 #include <vector>
@@ -24,10 +24,16 @@ struct Callback {
     void* context = nullptr;
 };
 
+struct Waiter {
+    InputWait wait = nullptr;
+    DialogHook gone = nullptr;
+    void* context = nullptr;
+};
+
 struct LoopState {
     std::deque<PostedMessage> posted;
     std::vector<HWND> modalDialogs;  // innermost last
-    Callback user;
+    Waiter waiter;
     Callback closingObserver;
     std::string lastFailure;
 };
@@ -36,9 +42,6 @@ LoopState& state() {
     static LoopState loopState;
     return loopState;
 }
-
-// A user who keeps returning with the dialog open and nothing posted has given up.
-constexpr int kMaxIdleCalls = 1000;
 
 bool hasEnded(HWND dialog) {
     const Window* window = findWindow(dialog);
@@ -93,9 +96,11 @@ void handleMessage(HWND dialog, const MSG& message) {
     if (message.message == WM_SYSCHAR) systemCharacter(dialog, message);
 }
 
+// GetMessage's order: posted messages, then input. With neither, the waiter waits for more; the
+// manager sets no timers of its own yet, so nothing ends the wait but input. A dialog whose waiter
+// went away can never be answered, and ends with -1.
 void runMessageLoop(HWND dialog) {
     bool shown = false;
-    int idleCalls = 0;
     while (!hasEnded(dialog)) {
         LoopState& loop = state();
         MSG input{};
@@ -103,17 +108,15 @@ void runMessageLoop(HWND dialog) {
             PostedMessage next = loop.posted.front();
             loop.posted.pop_front();
             handleMessage(dialog, MSG{next.window, next.message, next.wordParam, next.longParam, 0, POINT{0, 0}});
-            idleCalls = 0;
         } else if (!shown) {
             showDialog(dialog);
             shown = true;
         } else if (takeInputMessage(input)) {
             handleMessage(dialog, input);
-            idleCalls = 0;
-        } else if (loop.user.hook == nullptr || ++idleCalls > kMaxIdleCalls) {
+        } else if (loop.waiter.wait == nullptr) {
             endModalDialog(dialog, -1);
         } else {
-            loop.user.hook(dialog, loop.user.context);
+            loop.waiter.wait(dialog, kWaitForever, loop.waiter.context);
         }
     }
 }
@@ -121,6 +124,7 @@ void runMessageLoop(HWND dialog) {
 INT_PTR closeDialog(HWND dialog, HWND owner) {
     LoopState& loop = state();
     if (loop.closingObserver.hook != nullptr) loop.closingObserver.hook(dialog, loop.closingObserver.context);
+    if (loop.waiter.gone != nullptr) loop.waiter.gone(dialog, loop.waiter.context);
     HWND focus = focusedWindow();
     if (focus == dialog || isChildOf(focus, dialog)) moveFocus(nullptr);  // a focused control loses it as it goes
     Window* window = findWindow(dialog);
@@ -139,11 +143,13 @@ INT_PTR failDialog(const std::string& reason) {
 
 }  // namespace
 
-// A new user starts with an empty input queue and every key up.
-void setUser(DialogHook hook, void* context) {
-    state().user = Callback{hook, context};
+// A new waiter starts with an empty input queue and every key up.
+void setInputWait(InputWait wait, DialogHook gone, void* context) {
+    state().waiter = Waiter{wait, gone, context};
     discardInput();
 }
+
+bool isInputWaiting() { return !state().posted.empty() || isInputQueued(); }
 
 void setClosingObserver(DialogHook observer, void* context) { state().closingObserver = Callback{observer, context}; }
 
@@ -182,7 +188,7 @@ INT_PTR runModalDialog(HINSTANCE instance, WORD templateId, HWND owner, DLGPROC 
     std::string failure;
     HWND dialog = createDialogFromTemplate(instance, templateId, owner, procedure, failure);
     if (dialog == nullptr) return failDialog(failure);
-    if (loop.user.hook == nullptr) {
+    if (loop.waiter.wait == nullptr) {
         destroyWindow(dialog);
         return failDialog("no user is attached to answer dialog " + std::to_string(templateId));
     }

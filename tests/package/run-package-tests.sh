@@ -4,8 +4,11 @@
 #   - the CMake package with MinGW, the host run under Wine against the installed DLL;
 #   - UIResource.lib with the MSVC ABI and no C runtime (clang, lld-link): x64 run under Wine,
 #     x86 compiled and linked (there is no 32-bit Wine here);
-#   - the source tree as a library-only subproject, with GoogleTest, Google Benchmark and stb
-#     made unavailable.
+#   - the source tree as a library-only subproject, with GoogleTest, Google Benchmark, stb and
+#     SDL2 made unavailable;
+#   - the desktop component on Linux (CMake and pkg-config): Name Entry in a window of its own,
+#     worked with xdotool under Xvfb, over no host window, an SDL2 one and an X11 one; and drawn
+#     in a host's viewport with no display at all, its last frame the renderer's picture.
 # Reuses the preset builds (native, win64, win32): run it after them. Wine programs start through
 # cmake/wine-run.sh, inside Xvfb when there is no display.
 set -u
@@ -48,8 +51,11 @@ installed_native() {
       include/UIResource/UIResourceVersion.h include/UIResource/UIResourceIds.h \
       lib/cmake/UIResource/UIResourceConfig.cmake lib/cmake/UIResource/UIResourceConfigVersion.cmake \
       lib/pkgconfig/uiresource.pc lib/libUIResource.so bin/uiresource bin/uiresource-demo \
-      share/doc/UIResource/LICENSE &&
+      share/doc/UIResource/LICENSE include/UIResource/UIResourceDesktop.h lib/libUIResourceDesktop.so \
+      lib/pkgconfig/uiresource-desktop.pc lib/cmake/UIResource/UIResourceDesktopTargets.cmake &&
     readelf -d "$work/native/lib/libUIResource.so" | grep -q 'SONAME.*\[libUIResource\.so\.1\]' &&
+    # Neither library needs SDL2 to load: the desktop one loads it when windows are wanted.
+    ! readelf -d "$work/native/lib/libUIResource.so" "$work/native/lib/libUIResourceDesktop.so" | grep -q 'NEEDED.*SDL' &&
     "$work/native/bin/uiresource" --version
 }
 
@@ -70,8 +76,32 @@ pkgconfig_native() {
 subproject_library_only() {
   cmake -S "$root/tests/package/subproject" -B "$work/subproject" -DUIRESOURCE_SOURCE_DIR="$root" \
     -DCMAKE_BUILD_TYPE=Debug -DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON \
-    -DUIRESOURCE_STB_DIR=/nonexistent &&
+    -DCMAKE_DISABLE_FIND_PACKAGE_SDL2=ON -DUIRESOURCE_STB_DIR=/nonexistent &&
     cmake --build "$work/subproject" -j2 && "$work/subproject/uiresource_host"
+}
+
+desktop_hosts="$root/tests/package/desktop"
+
+desktop_cmake() {
+  cmake -S "$desktop_hosts" -B "$work/desktop" -DCMAKE_PREFIX_PATH="$work/native" && cmake --build "$work/desktop"
+}
+
+# Built with pkg-config alone, and run where there is no display: it says so.
+desktop_pkgconfig() {
+  export PKG_CONFIG_PATH="$work/native/lib/pkgconfig"
+  # shellcheck disable=SC2046
+  g++ -std=c++17 -Wall -Werror "$desktop_hosts/name_entry_host.cpp" $(pkg-config --cflags --libs uiresource-desktop) \
+    -Wl,-rpath,"$(pkg-config --variable=libdir uiresource)" -o "$work/desktop-pkgconfig-host" || return 1
+  env DISPLAY= WAYLAND_DISPLAY= "$work/desktop-pkgconfig-host" >"$work/desktop-pkgconfig-host.txt"
+  [ $? -eq 1 ] && grep -q '^no window: no display' "$work/desktop-pkgconfig-host.txt"
+}
+
+desktop_own_windows() { sh "$desktop_hosts/own-windows.sh" "$work/desktop" "$work/desktop-own-windows"; }
+
+desktop_embedded() {
+  env DISPLAY= WAYLAND_DISPLAY= "$work/desktop/embedded_host" "$work/embedded-frame.ppm" &&
+    "$work/native/bin/uiresource" render 101 --scale 2 -o "$work/embedded-picture.png" &&
+    /usr/bin/python3 "$desktop_hosts/compare-frame.py" "$work/embedded-frame.ppm" "$work/embedded-picture.png"
 }
 
 installed_win64() {
@@ -112,6 +142,10 @@ step installed-native installed_native
 step cmake-native cmake_native
 step pkgconfig-native pkgconfig_native
 step subproject-library-only subproject_library_only
+step desktop-cmake desktop_cmake
+step desktop-pkgconfig desktop_pkgconfig
+step desktop-own-windows desktop_own_windows
+step desktop-embedded desktop_embedded
 step installed-win64 installed_win64
 step cmake-mingw-wine cmake_mingw
 step msvc-x64-wine msvc_x64

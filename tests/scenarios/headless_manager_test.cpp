@@ -15,8 +15,14 @@ using scenario::scenarioModule;
 
 INT_PTR CALLBACK quietProcedure(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 
-// A user who never does anything: the manager gives the dialog up after 1000 idle calls.
+// A scripted user who never does anything: the driver gives the dialog up after 1000 idle calls.
 void idleUser(HWND, void* calls) { ++*static_cast<int*>(calls); }
+
+// One who hands the dialog a key each time is never given up, however long it takes.
+void busyUser(HWND dialog, void* calls) {
+    if (++*static_cast<int*>(calls) == 1500) DialogHost::endDialog(dialog, 5);
+    else DialogDriver::pressKey(VK_TAB);
+}
 
 TEST(HeadlessManager, DialogsCannotRunWithoutAUserOrFromBadTemplatesAndModulesAndSayWhy) {
     EXPECT_EQ(DialogHost::dialogBoxParam(scenarioModule(), IDD_EDITS, nullptr, quietProcedure, 0), -1);
@@ -51,12 +57,39 @@ TEST(HeadlessManager, DialogsCannotRunWithoutAUserOrFromBadTemplatesAndModulesAn
     EXPECT_FALSE(DialogDriver::listResources(reinterpret_cast<HINSTANCE>(&error), listed, error));
 }
 
-TEST(HeadlessManager, AUserWhoNeverActsHasTheDialogEndedWithMinusOne) {
+// A person at a front end may wake it many times without acting (a press beside the dialogs, a
+// window uncovered): the dialog waits for them, always without a deadline, as long as it takes.
+struct IdlePerson {
+    int wakes = 0;
+    DWORD timeout = 0;
+    int dialogsGone = 0;
+};
+
+void idlePerson(HWND dialog, DWORD timeoutMs, void* person) {
+    IdlePerson& idle = *static_cast<IdlePerson*>(person);
+    idle.timeout = timeoutMs;
+    if (++idle.wakes == 1500) DialogHost::endDialog(dialog, 5);
+}
+
+void dialogGone(HWND, void* person) { ++static_cast<IdlePerson*>(person)->dialogsGone; }
+
+TEST(HeadlessManager, AScriptedUserWhoNeverActsGivesUpWhileAPersonIsWaitedFor) {
     int calls = 0;
     DialogDriver::attachUser(idleUser, &calls);
     EXPECT_EQ(DialogHost::dialogBoxParam(scenarioModule(), IDD_EDITS, nullptr, quietProcedure, 0), -1);
-    DialogDriver::attachUser(nullptr, nullptr);
     EXPECT_EQ(calls, 1000);
+    calls = 0;
+    DialogDriver::attachUser(busyUser, &calls);
+    EXPECT_EQ(DialogHost::dialogBoxParam(scenarioModule(), IDD_EDITS, nullptr, quietProcedure, 0), 5);
+    EXPECT_EQ(calls, 1500);
+    IdlePerson person;
+    DialogDriver::FrontEnd frontEnd{idlePerson, dialogGone, &person};
+    DialogDriver::attachFrontEnd(&frontEnd);
+    EXPECT_EQ(DialogHost::dialogBoxParam(scenarioModule(), IDD_EDITS, nullptr, quietProcedure, 0), 5);
+    DialogDriver::attachFrontEnd(nullptr);
+    EXPECT_EQ(person.wakes, 1500);
+    EXPECT_EQ(person.timeout, DialogDriver::kWaitForever);
+    EXPECT_EQ(person.dialogsGone, 1);
 }
 
 // 200 x 80 dialog units at 6 x 13 base units: a 300 x 130 client area inside the frame; OK at 30,

@@ -12,10 +12,10 @@
 #include "tools/demo/demo_script.h"
 #include "tools/demo/editor.h"
 #include "tools/demo/main_window.h"
+#include "tools/demo/screen_watch.h"
 #include "tools/demo/script_player.h"
 #include "tools/demo/tour_script.h"
 #include "tools/demo/transcript.h"
-#include "tools/desktop/desktop.h"
 #include "tools/render/file_bytes.h"
 
 namespace {
@@ -117,18 +117,23 @@ bool checkSnapshotPath(const std::string& path, std::string& error) {
 
 // The main window for a person, telling the transcript each dialog that opens and each change the
 // mesh editor makes as the person acts.
-int showMainWindow(const Options& options, demo::Editor& editor, demo::Transcript& transcript) {
-    std::string error;
-    auto watcher = [&](HWND dialog) {
+int showMainWindow(demo::ScreenWatch& watch, demo::Editor& editor, demo::Transcript& transcript) {
+    watch.follow([&](HWND dialog) {
         if (!transcript.isOpen(dialog)) transcript.dialogOpened(dialog);
         editor.reportLiveChanges();
-    };
-    std::unique_ptr<desktop::Desktop> screen = desktop::Desktop::open(watcher, options.snapshotPath, error);
-    if (screen == nullptr || !demo::runMainWindow(editor, transcript, kExitLink, error)) {
-        std::cerr << "uiresource-demo: " << error << "\n";
-        return 1;
-    }
-    return 0;
+    });
+    std::string error;
+    bool shown = demo::runMainWindow(editor, transcript, kExitLink, error);
+    demo::stopShowingDialogs();
+    if (shown) return 0;
+    std::cerr << "uiresource-demo: " << error << "\n";
+    return 1;
+}
+
+// Whether a person can see the dialogs here: they are shown from now on when so, else `whyNot`
+// says why.
+bool showDialogsToPerson(demo::ScreenWatch& watch, std::string& whyNot) {
+    return watch.start(whyNot) && demo::startShowingDialogs(watch, whyNot);
 }
 
 }  // namespace
@@ -163,7 +168,8 @@ int main(int argc, char** argv) {
         return kUsageError;
     }
     std::string whyNot;
-    bool scripted = !options.scriptPath.empty() || !desktop::canShowDialogs(whyNot);
+    demo::ScreenWatch watch(options.snapshotPath);
+    bool scripted = !options.scriptPath.empty() || !showDialogsToPerson(watch, whyNot);
     if (options.scriptPath.empty() && scripted) {
         std::cerr << "uiresource-demo: the main window cannot be shown: " << whyNot
                   << "; the built-in tour plays instead (--script FILE plays a script of your own)\n";
@@ -178,7 +184,7 @@ int main(int argc, char** argv) {
     demo::Editor editor(scene, transcript);
     int status = 0;
     if (scripted) status = demo::playScript(script, editor, transcript) == 0 ? 0 : 1;
-    else status = showMainWindow(options, editor, transcript);
+    else status = showMainWindow(watch, editor, transcript);
     std::cout << "pictures of the dialogs as the user left them: " << options.pictureDir << "/\n";
     return status;
 }

@@ -16,8 +16,6 @@ namespace desktop {
 
 namespace {
 
-constexpr uitools::Colour kDesktopColour{58, 110, 165, 255};
-
 bool isShown(HWND dialog) {
     return DialogDriver::isWindow(dialog) && (DialogDriver::style(dialog) & WS_VISIBLE) != 0;
 }
@@ -35,7 +33,8 @@ bool FramePainter::loadFont(std::string& error) { return uitools::loadModuleFont
 
 void FramePainter::clearLastDialogs() {
     frame_.clearClip();
-    for (const uitools::PixelRect& place : painted_) frame_.fillRect(place, kDesktopColour);
+    for (const uitools::PixelRect& place : painted_) frame_.fillRect(place, desktop_);
+    touched_ = painted_;
     painted_.clear();
 }
 
@@ -44,17 +43,23 @@ const uitools::Image& FramePainter::paint(const std::vector<HWND>& dialogs) {
     int width = screen.right - screen.left, height = screen.bottom - screen.top;
     // The desktop is filled once; after that only where dialogs lay in the last frame, since
     // filling all of it each frame took most of the frame's time.
-    if (frame_.width() != width || frame_.height() != height) frame_ = uitools::Image(width, height, kDesktopColour);
+    if (frame_.width() != width || frame_.height() != height) frame_ = uitools::Image(width, height, desktop_);
     clearLastDialogs();
     for (HWND dialog : dialogs) {
         uitools::DialogView view;
         if (!uitools::viewOfLiveDialog(dialog, view)) continue;
         view.inactive = dialog != dialogs.back();
         RECT place = DialogDriver::windowRect(dialog);
-        painted_.push_back(uitools::paintDialogInto(frame_, view, font_, place.left - screen.left, place.top - screen.top));
+        int left = place.left - screen.left, top = place.top - screen.top;
+        painted_.push_back(uitools::paintDialogInto(frame_, view, font_, left, top));
     }
+    menu_ = uitools::PixelRect{};
     uitools::MenuView menu;
-    if (uitools::viewOfOpenMenu(menu)) painted_.push_back(uitools::paintMenuInto(frame_, menu, font_, -screen.left, -screen.top));
+    if (uitools::viewOfOpenMenu(menu)) {
+        menu_ = uitools::paintMenuInto(frame_, menu, font_, -screen.left, -screen.top);
+        painted_.push_back(menu_);
+    }
+    touched_.insert(touched_.end(), painted_.begin(), painted_.end());
     return frame_;
 }
 

@@ -24,21 +24,35 @@ private:
     std::vector<HWND> dialogs_;
 };
 
+// The desktop's own colour, where no dialog is: the classic blue, or nothing at all for a host
+// that lays the dialogs over its own picture.
+constexpr uitools::Colour kDesktopBlue{58, 110, 165, 255};
+constexpr uitools::Colour kNoDesktop{0, 0, 0, 0};
+
 class FramePainter {
 public:
+    explicit FramePainter(uitools::Colour desktop = kDesktopBlue) : desktop_(desktop) {}
     // False, with `error` saying why, when the module's font cannot be read.
     bool loadFont(std::string& error);
     // The desktop as large as the dialog manager's, with `dialogs` on it, bottom first, and an open
     // context menu over them.
     const uitools::Image& paint(const std::vector<HWND>& dialogs);
     const uitools::Image& frame() const { return frame_; }
+    // Where the last paint could have changed the frame: where the dialogs lay before it and lie
+    // now, open lists included.
+    const std::vector<uitools::PixelRect>& touched() const { return touched_; }
+    // Where the last paint drew an open context menu; empty when none is open.
+    const uitools::PixelRect& menu() const { return menu_; }
 
 private:
     void clearLastDialogs();
 
+    uitools::Colour desktop_;
     uitools::BitmapFont font_;
     uitools::Image frame_;
     std::vector<uitools::PixelRect> painted_;  // where the last frame's dialogs lie on the desktop
+    std::vector<uitools::PixelRect> touched_;
+    uitools::PixelRect menu_;
 };
 
 // A PNG file that always holds the last frame it was given: rewritten only when the frame changed,

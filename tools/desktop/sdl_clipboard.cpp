@@ -1,11 +1,10 @@
-// SDL's clipboard behind the headless manager's.
+// SDL's clipboard (the SDL2 the own-windows way loaded) behind the headless manager's.
 #include "tools/desktop/sdl_clipboard.h"
 
 #include <string>
 
-#include <SDL.h>
-
 #include "harness/dialog_driver.h"
+#include "tools/desktop/sdl_library.h"
 #include "tools/render/code_page_1252.h"
 
 namespace desktop {
@@ -13,16 +12,16 @@ namespace desktop {
 namespace {
 
 bool readSystemClipboard(std::string& text, void*) {
-    if (!SDL_HasClipboardText()) return false;
-    char* utf8 = SDL_GetClipboardText();
+    if (!sdl().SDL_HasClipboardText()) return false;
+    char* utf8 = sdl().SDL_GetClipboardText();
     if (utf8 == nullptr) return false;
     text = uitools::utf8ToCodePage1252Replacing(utf8);
-    SDL_free(utf8);
+    sdl().SDL_free(utf8);
     return true;
 }
 
 void writeSystemClipboard(const std::string& text, void*) {
-    SDL_SetClipboardText(uitools::codePage1252ToUtf8(text).c_str());
+    sdl().SDL_SetClipboardText(uitools::codePage1252ToUtf8(text).c_str());
 }
 
 }  // namespace

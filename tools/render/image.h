@@ -68,6 +68,7 @@ public:
 
     // The pixels, row after row from the top, each as R, G, B, A bytes.
     const Colour* pixels() const { return pixels_.data(); }
+    Colour* pixels() { return pixels_.data(); }
     bool samePixels(const Image& other) const {
         return width_ == other.width_ && height_ == other.height_ && pixels_ == other.pixels_;
     }

@@ -1,13 +1,14 @@
 #!/bin/sh
-# A person at the Linux desktop front end, played with xdotool under Xvfb: renames a mesh from the
+# A person at the Linux desktop, played with xdotool under Xvfb: renames a mesh from the demo's
 # main window through the desktop's clipboard (a name with an "é" pasted from another program with
 # Ctrl+V, copied out with Ctrl+C, pasted back from the field's context menu), ticks a flag and picks
-# a material in the mesh editor, cancels it and leaves. Each
-# click aims at the middle of a control as its template places it (where.py, from the inspector's
-# reading of the template and where the front end shows the dialog). What the demo tells must
-# match the golden transcript, the window must show the picture the renderer draws of the screen
-# (--snapshot) after each step, and at chosen steps that picture must be the golden one. Needs
-# Xvfb, xdotool, xclip and Debian's python3-pil.
+# a material in the mesh editor, cancels it and leaves. Each dialog is in a window of its own (the
+# desktop library's own-windows way), the context menu in a popup window. Each click aims at the
+# middle of a control as its template places it (where.py, from the inspector's reading of the
+# template and where the dialog stands on the dialog manager's screen, which the windows show
+# centred on the display). What the demo tells must match the golden transcript, the windows must
+# show the picture the renderer draws of the screen (--snapshot) after each step, and at chosen
+# steps that picture must be the golden one. Needs Xvfb, xdotool, xclip and Debian's python3-pil.
 # usage: desktop_session.sh DEMO INSPECTOR DEMO_RES GOLDEN_DIR SCRATCH_DIR [--update]
 set -eu
 if [ -z "${DISPLAY:-}" ]; then
@@ -22,27 +23,37 @@ failed=0
 "$demo" --out "$scratch/pictures" --snapshot "$snapshot" >"$scratch/transcript.txt" 2>&1 &
 demo_pid=$!
 trap 'kill $demo_pid 2>/dev/null || true' EXIT
-# The window, within 20 seconds and while the demo lives: a demo that cannot show it ends the test.
+# The main window, within 20 seconds and while the demo lives: a demo that cannot show it ends the
+# test.
+main="UIResource Sample Editor"
 for _ in $(seq 40); do
-  xdotool search --name "UIResource dialogs" >/dev/null 2>&1 && break
+  xdotool search --name "$main" >/dev/null 2>&1 && [ -s "$snapshot.dialogs" ] && break
   kill -0 $demo_pid 2>/dev/null || break
   sleep 0.5
 done
-if ! xdotool search --name "UIResource dialogs" >/dev/null 2>&1; then
+if ! xdotool search --name "$main" >/dev/null 2>&1; then
   echo "the demo showed no window:"; cat "$scratch/transcript.txt"; exit 1
 fi
+# Where the dialog manager's screen lies on the display: the main window's place less the main
+# dialog's place on that screen (the first line of the snapshot's places).
+eval "$(xdotool search --name "$main" getwindowgeometry --shell | head -3)"
+read -r left top _ <"$snapshot.dialogs"
+ox=$((X - left)) oy=$((Y - top))
 
 # Waits until the demo has handled an action and its window shows the snapshot (settle.py); after
 # a first failure the others are given less time, so that a broken run ends soon.
 shown=none deadline=15
 settle() {
-  if ! shown=$(/usr/bin/python3 "$(dirname "$0")/settle.py" "$snapshot" "$shown" "$1" "$deadline"); then
+  if ! shown=$(/usr/bin/python3 "$(dirname "$0")/settle.py" "$snapshot" "$shown" "$1" "$deadline" $ox $oy); then
     failed=1 deadline=2
   fi
 }
 
-# The screen point of a control of the dialog in front: TEMPLATE CONTROL [--res FILE] [--item N].
-at() { /usr/bin/python3 "$here/where.py" "$inspector" "$snapshot" "$@"; }
+# The display point of a control of the dialog in front: TEMPLATE CONTROL [--res FILE] [--item N].
+at() {
+  set -- $(/usr/bin/python3 "$here/where.py" "$inspector" "$snapshot" "$@")
+  echo $(($1 + ox)) $(($2 + oy))
+}
 
 # Settles, and compares the snapshot with the golden picture NAME.png when one is named.
 step() {
