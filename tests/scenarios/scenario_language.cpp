@@ -232,8 +232,30 @@ private:
     std::vector<Statement>* wineStepsOf_ = nullptr;  // the row an "on wine:" line follows
 };
 
-// A scenario with rows becomes one scenario a row, titled with the row's line; a row's `result N`
-// is what that copy's dialog must return, and its `log: ENTRY` one more entry of the log.
+// The copy of a scenario that runs one row of its table, in section `at`, titled with the row's
+// line; a row's `result N` is what that copy's dialog must return, its `log: ENTRY` one more entry
+// of the log.
+Scenario rowScenario(const Scenario& scenario, size_t at, const std::vector<Statement>& row) {
+    Scenario copy = scenario;
+    Section& section = copy.sections[at];
+    section.rows.clear();
+    copy.title += " (line " + std::to_string(row.empty() ? 0 : row[0].line) + ")";
+    auto place = section.steps.begin() + static_cast<std::ptrdiff_t>(section.rowsAt);
+    for (const Statement& step : row) {
+        if (step.words.size() == 2 && step.words[0].text == "result") {
+            section.checksResult = true;
+            section.result = step.words[1].text;
+        } else if (!step.words.empty() && step.words[0].text == "log:") {
+            section.checksLog = true;
+            section.log.push_back(joined(std::vector<Token>(step.words.begin() + 1, step.words.end())));
+        } else {
+            place = section.steps.insert(place, step) + 1;
+        }
+    }
+    return copy;
+}
+
+// A scenario with rows becomes one scenario a row.
 void expandRows(std::vector<Scenario>& scenarios) {
     std::vector<Scenario> expanded;
     for (Scenario& scenario : scenarios) {
@@ -243,26 +265,8 @@ void expandRows(std::vector<Scenario>& scenarios) {
             expanded.push_back(std::move(scenario));
             continue;
         }
-        size_t at = static_cast<size_t>(table - scenario.sections.begin());
-        for (const std::vector<Statement>& row : table->rows) {
-            Scenario copy = scenario;
-            Section& section = copy.sections[at];
-            section.rows.clear();
-            copy.title += " (line " + std::to_string(row.empty() ? 0 : row[0].line) + ")";
-            auto place = section.steps.begin() + static_cast<std::ptrdiff_t>(table->rowsAt);
-            for (const Statement& step : row) {
-                if (step.words.size() == 2 && step.words[0].text == "result") {
-                    section.checksResult = true;
-                    section.result = step.words[1].text;
-                } else if (!step.words.empty() && step.words[0].text == "log:") {
-                    section.checksLog = true;
-                    section.log.push_back(joined(std::vector<Token>(step.words.begin() + 1, step.words.end())));
-                } else {
-                    place = section.steps.insert(place, step) + 1;
-                }
-            }
-            expanded.push_back(std::move(copy));
-        }
+        for (const std::vector<Statement>& row : table->rows)
+            expanded.push_back(rowScenario(scenario, static_cast<size_t>(table - scenario.sections.begin()), row));
     }
     scenarios = std::move(expanded);
 }
