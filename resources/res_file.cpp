@@ -52,6 +52,23 @@ bool parseIdDigits(const char* digits, uint16_t& id) {
     return true;
 }
 
+// The number after a '#' as FindResource reads it (RtlCharToInteger in base 10): blanks and a sign
+// first, then the digits up to the first other character, however many; it must fit in 16 bits
+// ("#-0" is 0; "#65643" and "#-1" are no ids, not 107 and 65535).
+bool parseHashId(const char* text, uint16_t& id) {
+    while (*text != '\0' && static_cast<unsigned char>(*text) <= ' ') ++text;
+    bool negative = *text == '-';
+    if (*text == '+' || *text == '-') ++text;
+    uint32_t value = 0;
+    for (; *text >= '0' && *text <= '9'; ++text) {
+        value = value * 10 + static_cast<uint32_t>(*text - '0');
+        if (value > 0xFFFF) return false;
+    }
+    if (negative && value != 0) return false;
+    id = static_cast<uint16_t>(value);
+    return true;
+}
+
 // One entry at the reader's position; the reader ends at the next entry.
 bool readEntry(ByteReader& reader, ResourceEntry& entry, std::string& error) {
     size_t start = reader.offset();
@@ -146,7 +163,7 @@ ResourceKeyView viewResourceKey(const char* text) {
     uintptr_t value = reinterpret_cast<uintptr_t>(text);
     if (value >> 16 == 0) return ResourceKeyView{true, static_cast<uint16_t>(value), nullptr};
     ResourceKeyView view{false, 0, text};
-    if (text[0] == '#' && parseIdDigits(text + 1, view.id)) view.isId = true;
+    if (text[0] == '#' && parseHashId(text + 1, view.id)) view.isId = true;
     return view;
 }
 

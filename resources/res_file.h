@@ -64,7 +64,8 @@ const ResourceEntry* findResourceEntry(const std::vector<ResourceEntry>& entries
                                        ResourceKeyView name);
 
 // KERNEL32's reading of a name or type argument: a pointer value below 0x10000 is an integer id
-// (the MAKEINTRESOURCE form), a text "#123" the id 123, any other text itself.
+// (the MAKEINTRESOURCE form), a text "#123" the id 123 (read as KERNEL32 reads it: "# +00123" and
+// "#123x" too, "#65536" no id), any other text itself.
 ResourceKeyView viewResourceKey(const char* text);
 
 // Turns a command-line or API text into a key: "#123" and plain digits ("123") become ids when

@@ -194,10 +194,12 @@ LRESULT comboKeyDown(Window& combo, WPARAM key) {
     return hasEditField(combo) && !isListKey(key) ? fieldKey(combo, key) : listKey(combo, key);
 }
 
-// Alt+Up and Alt+Down flip the list; the field takes Alt+Backspace, and Shift+F10 asks for its menu.
+// Alt+Up and Alt+Down flip the list. The field takes Alt+Backspace and passes the other system keys
+// on (Shift+F10 asks for its menu, Alt+F4 closes the dialog); a drop-down list box, which has no
+// field, answers them all itself, so Alt+F4 there closes nothing.
 LRESULT comboSystemKeyDown(Window& combo, WPARAM key, LPARAM flags) {
     if ((flags & kAltDown) && (key == VK_UP || key == VK_DOWN)) flip(combo);
-    else if (!hasEditField(combo) || !fieldSystemKeyDown(combo, key, flags)) defaultControlMessage(combo, WM_SYSKEYDOWN, key, flags);
+    else if (hasEditField(combo) && !fieldSystemKeyDown(combo, key, flags)) defaultControlMessage(combo, WM_SYSKEYDOWN, key, flags);
     return 0;
 }
 

@@ -66,6 +66,7 @@ LRESULT defaultControlMessage(Window& control, UINT message, WPARAM wordParam, L
     }
     case WM_SYSKEYDOWN:
         if (wordParam == VK_F10 && isKeyHeld(VK_SHIFT)) sendMessageTo(control.handle, WM_CONTEXTMENU, self, -1);
+        else closeOnAltF4(control.parent, wordParam, longParam);
         return 0;
     case WM_CONTEXTMENU: return sendMessageTo(control.parent, WM_CONTEXTMENU, self, longParam);
     default: return 0;

@@ -42,6 +42,7 @@ LRESULT defaultDialogMessage(Window& dialog, UINT message, WPARAM wordParam, LPA
     case WM_SYSCOMMAND:
         if ((wordParam & 0xFFF0) == SC_CLOSE) sendMessageTo(dialog.handle, WM_CLOSE, 0, 0);
         return 0;
+    case WM_SYSKEYDOWN: closeOnAltF4(dialog.handle, wordParam, longParam); return 0;
     case DM_GETDEFID: {
         int id = dialog.ended ? 0 : defaultButtonId(dialog);
         return id != 0 ? MAKELPARAM(id, DC_HASDEFID) : 0;
@@ -79,6 +80,10 @@ LRESULT sendMessageTo(HWND window, UINT message, WPARAM wordParam, LPARAM longPa
     if (message == WM_GETTEXTLENGTH) return static_cast<LRESULT>(target->text.size());
     if (target->kind == WindowKind::Dialog) return dialogMessage(*target, message, wordParam, longParam);
     return controlProcedure(*target, message, wordParam, longParam);
+}
+
+void closeOnAltF4(HWND dialog, WPARAM key, LPARAM flags) {
+    if (key == VK_F4 && (static_cast<DWORD>(flags) & (1u << 29))) postMessageTo(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
 }
 
 void notifyParent(const Window& control, WORD code) {

@@ -22,6 +22,9 @@ void notifyParent(const Window& control, WORD code);
 // GetDlgItem: the dialog's control with `id`, or null.
 HWND controlWithId(const Window& dialog, int id);
 
+// DefWindowProc's WM_SYSKEYDOWN: Alt+F4 posts SC_CLOSE to the dialog, with or without a close box.
+void closeOnAltF4(HWND dialog, WPARAM key, LPARAM flags);
+
 // ---- Focus (focus.cpp) ---------------------------------------------------------------------------
 
 HWND focusedWindow();

@@ -9,10 +9,12 @@
 #include <iterator>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include <UIResource/UIResource.h>
 #include "harness/dialog_driver.h"
 #include "resources/module_resources.h"
+#include "resources/res_file.h"
 
 namespace {
 
@@ -36,7 +38,8 @@ Answer request(Request wanted) {
 
 const char* id(unsigned short value) { return getResourceStringFromInt(value); }
 
-// "#107" is the integer id 107, with or without leading zeros; type names match in any case. Asked
+// "#107" is the integer id 107, read as FindResource reads it: blanks and a sign may come first,
+// leading zeros and characters after the digits do not count; type names match in any case. Asked
 // twice, the module gives the same pointer. (The inspector's catalogue in the golden dump asks for
 // every resource by integer ids.)
 TEST(ResourceAccess, StringNamesAndTypesReachTheSameBytesAsIdsEveryTime) {
@@ -44,6 +47,8 @@ TEST(ResourceAccess, StringNamesAndTypesReachTheSameBytesAsIdsEveryTime) {
         {{"#107", "FONTDATA"}, {id(107), "FONTDATA"}}, {{"#107", "fontdata"}, {id(107), "FONTDATA"}},
         {{"#107", "FontData"}, {id(107), "FONTDATA"}}, {{"#108", "fontsize"}, {id(108), "FONTSIZE"}},
         {{"#00107", "FONTDATA"}, {id(107), "FONTDATA"}}, {{"#109", "#5"}, {id(109), id(5)}},
+        {{"#000000107", "FONTDATA"}, {id(107), "FONTDATA"}}, {{"#122", "#0005"}, {id(122), id(5)}},
+        {{"#107x", "FONTDATA"}, {id(107), "FONTDATA"}},  {{"# +107", "FONTDATA"}, {id(107), "FONTDATA"}},
         {{"#104", id(4)}, {id(104), id(4)}},           {{id(104), "#4"}, {id(104), id(4)}},
     };
     for (size_t i = 0; i < std::size(cases); ++i) {
@@ -66,8 +71,9 @@ TEST(ResourceAccess, WhatTheModuleDoesNotHoldAndNullArgumentsGiveZeroAndNull) {
         {"107", "FONTDATA"}, {"FONTDATA", "FONTDATA"},   // text names: digits without '#', the type's name
         {"#40006", id(4)},                               // a five-digit id no resource has
         {"#70000", "FONTDATA"}, {"#", "FONTDATA"},       // no id: unknown text names
-        {id(103), id(5)}, {id(0), id(5)},                // no such templates
-        {id(101), id(3)}, {id(1), id(16)}, {id(1), id(24)},  // no icon, version block or manifest
+        {"#65643", "FONTDATA"}, {"#-65429", "FONTDATA"}, // 107 past 16 bits, either way round
+        {" #107", "FONTDATA"},                           // a blank before the '#'
+        {"#65535", "FONTDATA"}, {"#65535", "#65535"},    // the highest id, no resource of it
         {longName.c_str(), "FONTDATA"}, {id(107), longName.c_str()},
         {nullptr, "FONTDATA"}, {id(107), nullptr}, {nullptr, nullptr},
     };
@@ -80,9 +86,29 @@ TEST(ResourceAccess, WhatTheModuleDoesNotHoldAndNullArgumentsGiveZeroAndNull) {
     EXPECT_EQ(getResourceData(nullptr, nullptr, nullptr), 0);
 }
 
+// Every standard type (0 to 24, 25 past them, the highest id), the module's own text types and two
+// standard types' names, each with the ids round the module's own (0, 1, 99 to 124, the highest):
+// found exactly where the module's table has a resource, and "#N" reaches the integer id's bytes.
+TEST(ResourceAccess, EachTypeAndIdAroundTheModulesOwnIsFoundExactlyWhereTheTableHasIt) {
+    std::vector<std::string> types{"FONTDATA", "FONTSIZE", "MOUSE_POINTER_TEXTURE", "DIALOG", "MENU", "#25", "#65535"};
+    for (int type = 0; type <= 24; ++type) types.push_back("#" + std::to_string(type));
+    std::vector<unsigned> names{0, 1, 0xFFFF};
+    for (unsigned name = 99; name <= 124; ++name) names.push_back(name);
+    for (const std::string& type : types) {
+        uires::ResourceKey key = uires::parseResourceKey(type, false);
+        for (unsigned name : names) {
+            SCOPED_TRACE(type + " " + std::to_string(name));
+            bool listed = uires::findModuleResource(key, uires::ResourceKey::ofId(static_cast<uint16_t>(name))) != nullptr;
+            Answer byId = request({id(static_cast<unsigned short>(name)), key.isId ? id(key.id) : type.c_str()});
+            Answer byText = request({("#" + std::to_string(name)).c_str(), type.c_str()});
+            EXPECT_EQ(byId.data != nullptr && byId.size > 0, listed);
+            EXPECT_EQ(byText.data, byId.data);
+            EXPECT_EQ(byText.size, byId.size);
+        }
+    }
+}
+
 TEST(ModuleExports, StatelessExportsAnswerAsDocumented) {
-    for (unsigned value : {107u, 0u, 40006u, 0xFFFFu})  // the zero-extended id, as MAKEINTRESOURCE makes it
-        EXPECT_EQ(reinterpret_cast<uintptr_t>(id(static_cast<unsigned short>(value))), value);
     EXPECT_EQ(fnUIResource(), 42);
     EXPECT_EQ(nUIResource, 0);
     EXPECT_NE(getUIResourceAppInstance(), nullptr) << "the module entry did not run";

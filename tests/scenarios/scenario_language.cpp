@@ -2,6 +2,7 @@
 // runner's business.
 #include "tests/scenarios/scenario_language.h"
 
+#include <algorithm>
 #include <cctype>
 #include <sstream>
 
@@ -57,6 +58,13 @@ std::vector<Statement> splitActions(const std::vector<Token>& tokens, int line) 
     }
     if (actions.back().words.empty()) actions.pop_back();
     return actions;
+}
+
+// A log entry as it was written: the words, texts quoted again.
+std::string joined(const std::vector<Token>& words) {
+    std::string text;
+    for (const Token& word : words) text += (text.empty() ? "" : " ") + (word.quoted ? "\"" + word.text + "\"" : word.text);
+    return text;
 }
 
 class Reader {
@@ -147,6 +155,7 @@ private:
             return true;
         }
         section().steps.push_back(Statement{words, line, {}});
+        wineStepsOf_ = nullptr;
         return true;
     }
 
@@ -177,6 +186,7 @@ private:
         }
         if (words.size() == 2 && words[0].text == "on" && words[1].text == "wine") return readWineStep(actions, line, error);
         if (words.size() == 1 && words[0].text == "log") return readShortLog(actions);
+        if (words.size() == 1 && words[0].text == "row") return readRow(actions, line);
         if ((words.size() == 3 || words.size() == 4) && words[0].text == "on" && words[1].text == "command") {
             section().rules.push_back(CommandRule{words[2].text, words.size() == 4 ? words[3].text : "",
                                                   splitActions(actions, line)});
@@ -190,31 +200,76 @@ private:
     // "log: ENTRY; ENTRY": a short log on one line.
     bool readShortLog(const std::vector<Token>& actions) {
         section().checksLog = true;
-        for (const Statement& entry : splitActions(actions, 0)) {
-            std::string text;
-            for (const Token& word : entry.words)
-                text += (text.empty() ? "" : " ") + (word.quoted ? "\"" + word.text + "\"" : word.text);
-            section().log.push_back(text);
-        }
+        for (const Statement& entry : splitActions(actions, 0)) section().log.push_back(joined(entry.words));
         return true;
     }
 
-    // "on wine: STEP" takes the place of the step before it under Wine, where Wine is known to
-    // differ from Windows.
+    // "row: STEP; STEP": the steps of one row of a table, taken in a fresh copy of the scenario
+    // where the first row stands.
+    bool readRow(const std::vector<Token>& actions, int line) {
+        if (section().rows.empty()) section().rowsAt = section().steps.size();
+        section().rows.push_back(splitActions(actions, line));
+        wineStepsOf_ = &section().rows.back();
+        return true;
+    }
+
+    // "on wine: STEP" takes the place of the step before it (a row's last) under Wine, where Wine
+    // is known to differ from Windows.
     bool readWineStep(const std::vector<Token>& actions, int line, std::string& error) {
         std::vector<Statement> step = splitActions(actions, line);
-        if (section().steps.empty() || step.size() != 1 || step[0].words.empty()) {
+        std::vector<Statement>& steps = wineStepsOf_ != nullptr ? *wineStepsOf_ : section().steps;
+        if (steps.empty() || step.size() != 1 || step[0].words.empty()) {
             error = "\"on wine:\" takes one step, in place of a step before it";
             return false;
         }
-        section().steps.back().onWine = step;
+        steps.back().onWine = step;
         return true;
     }
 
     std::string file_;
     std::vector<Scenario>& scenarios_;
     bool inLog_ = false;
+    std::vector<Statement>* wineStepsOf_ = nullptr;  // the row an "on wine:" line follows
 };
+
+// The copy of a scenario that runs one row of its table, in section `at`, titled with the row's
+// line; a row's `result N` is what that copy's dialog must return, its `log: ENTRY` one more entry
+// of the log.
+Scenario rowScenario(const Scenario& scenario, size_t at, const std::vector<Statement>& row) {
+    Scenario copy = scenario;
+    Section& section = copy.sections[at];
+    section.rows.clear();
+    copy.title += " (line " + std::to_string(row.empty() ? 0 : row[0].line) + ")";
+    auto place = section.steps.begin() + static_cast<std::ptrdiff_t>(section.rowsAt);
+    for (const Statement& step : row) {
+        if (step.words.size() == 2 && step.words[0].text == "result") {
+            section.checksResult = true;
+            section.result = step.words[1].text;
+        } else if (!step.words.empty() && step.words[0].text == "log:") {
+            section.checksLog = true;
+            section.log.push_back(joined(std::vector<Token>(step.words.begin() + 1, step.words.end())));
+        } else {
+            place = section.steps.insert(place, step) + 1;
+        }
+    }
+    return copy;
+}
+
+// A scenario with rows becomes one scenario a row.
+void expandRows(std::vector<Scenario>& scenarios) {
+    std::vector<Scenario> expanded;
+    for (Scenario& scenario : scenarios) {
+        auto table = std::find_if(scenario.sections.begin(), scenario.sections.end(),
+                                  [](const Section& section) { return !section.rows.empty(); });
+        if (table == scenario.sections.end()) {
+            expanded.push_back(std::move(scenario));
+            continue;
+        }
+        for (const std::vector<Statement>& row : table->rows)
+            expanded.push_back(rowScenario(scenario, static_cast<size_t>(table - scenario.sections.begin()), row));
+    }
+    scenarios = std::move(expanded);
+}
 
 }  // namespace
 
@@ -231,6 +286,7 @@ bool parseScenarios(const std::string& text, const std::string& file, std::vecto
         }
     }
     if (!reader.finish(why)) error = file + ": " + why;
+    expandRows(scenarios);
     return error.empty();
 }
 

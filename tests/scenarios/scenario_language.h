@@ -41,6 +41,8 @@ struct Section {
     std::vector<Statement> atInit;       // procedure actions during WM_INITDIALOG
     std::vector<CommandRule> rules;
     std::vector<Statement> steps;        // the user's actions and checks, in order
+    std::vector<std::vector<Statement>> rows;  // `row: STEPS`: each a scenario of its own, at rowsAt
+    size_t rowsAt = 0;
     std::vector<std::string> settings;   // "init-answer FALSE", "close-answer TRUE", "keep-ok-cancel"
     bool checksLog = false;
     bool logWithoutFocus = false;        // the focus notifications are left out of the comparison

@@ -149,7 +149,9 @@ bool keyOf(const std::string& name, Key& key) {
             found = true;
         }
     }
-    if (const Named* found = find(kKeys, rest)) key.code = static_cast<WPARAM>(found->value);
+    const Named* found = find(kKeys, rest);
+    if (found == nullptr && rest.rfind("VK_", 0) == 0) found = find(kOthers, rest);  // VK_OEM_2 and the like
+    if (found != nullptr) key.code = static_cast<WPARAM>(found->value);
     else if (rest.size() == 1 && std::isalnum(static_cast<unsigned char>(rest[0]))) key.code = std::toupper(rest[0]);
     return key.code != 0;
 }
