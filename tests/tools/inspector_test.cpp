@@ -67,7 +67,8 @@ TEST(InspectorText, IsUtf8SetInCodePage1252AndRefusesWhatTheFontLacks) {
     EXPECT_EQ(typed.out, escaped.out);
     const std::pair<const char*, const char*> refused[] = {
         {"\xC2\x81", "U+0081 is not in code page 1252"},  // unassigned there
-        {"a\xE9", "byte 0xE9 at offset 1 is not UTF-8"}, {"ab\xE2\x82", "byte 0xE2 at offset 2 is not UTF-8"}};
+        {"a\xE9", "byte 0xE9 at offset 1 is not UTF-8"}, {"ab\xE2\x82", "byte 0xE2 at offset 2 is not UTF-8"},
+        {"\xC0\xAF", "byte 0xC0 at offset 0 is not UTF-8"}, {"\xED\xA0\x80", "byte 0xED at offset 0 is not UTF-8"}};
     for (const auto& [text, message] : refused) {
         Outcome run = inspect({"text", text, "-o", "-"});
         EXPECT_EQ(run.status, 1);
