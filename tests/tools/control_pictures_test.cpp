@@ -42,8 +42,9 @@ ControlView with(ControlView view, void (*change)(ControlView&)) {
 
 char symbol(const Colour& colour) {
     using namespace uitools::palette;
-    const std::pair<Colour, char> symbols[] = {{kWindow, ' '}, {kFace, '.'},  {kShadow, '+'},     {kDarkShadow, 'o'},
-                                               {kText, '#'},   {kSelection, '='}, {kBackground, '-'}, {{234, 232, 228, 255}, ':'}};
+    const std::pair<Colour, char> symbols[] = {
+        {kWindow, ' '}, {kFace, '.'},      {kShadow, '+'},     {kDarkShadow, 'o'},
+        {kText, '#'},   {kSelection, '='}, {kBackground, '-'}, {{234, 232, 228, 255}, ':'}};
     for (const auto& [known, character] : symbols) {
         if (known == colour) return character;
     }
@@ -66,36 +67,49 @@ const Case kCases[] = {
     {"push button, its mnemonic underlined", control(ControlKind::PushButton, 28, 14, "&Ok")},
     {"push button held down with the focus; && is a literal &",
      with(control(ControlKind::PushButton, 30, 14, "A&&B"), [](ControlView& c) { c.pushed = c.focused = true; })},
-    {"default push button, its caption cut at both sides", control(ControlKind::DefaultPushButton, 24, 14, "Wide caption")},
+    {"default push button, its caption cut at both sides",
+     control(ControlKind::DefaultPushButton, 24, 14, "Wide caption")},
     {"check box, checked, with the focus",
      with(control(ControlKind::CheckBox, 34, 13, "&Tick"), [](ControlView& c) { c.checked = c.focused = true; })},
-    {"radio button, checked", with(control(ControlKind::RadioButton, 26, 13, "R"), [](ControlView& c) { c.checked = true; })},
+    {"radio button, checked",
+     with(control(ControlKind::RadioButton, 26, 13, "R"), [](ControlView& c) { c.checked = true; })},
     {"radio button without caption: no focus rectangle",
      with(control(ControlKind::RadioButton, 16, 13, ""), [](ControlView& c) { c.focused = true; })},
     {"group box", control(ControlKind::GroupBox, 40, 22, "&Grp")},
     {"group box without caption", control(ControlKind::GroupBox, 20, 16, "")},
     {"field with the focus and characters 1 to 3 selected",
-     with(control(ControlKind::Edit, 36, 14, "abcd"), [](ControlView& c) { c.focused = true, c.selectionStart = 1, c.selectionEnd = 3; })},
+     with(control(ControlKind::Edit, 36, 14, "abcd"),
+          [](ControlView& c) { c.focused = true, c.selectionStart = 1, c.selectionEnd = 3; })},
     {"right-aligned field, the caret after its text",
-     with(control(ControlKind::Edit, 36, 14, "ab", ES_RIGHT), [](ControlView& c) { c.focused = true, c.selectionStart = c.selectionEnd = 2; })},
+     with(control(ControlKind::Edit, 36, 14, "ab", ES_RIGHT),
+          [](ControlView& c) { c.focused = true, c.selectionStart = c.selectionEnd = 2; })},
     {"centred field without the focus", control(ControlKind::Edit, 36, 14, "ab", ES_CENTER)},
     {"password field", control(ControlKind::Edit, 36, 14, "abc", ES_PASSWORD)},
     {"multi-line field, wrapped at blanks", control(ControlKind::Edit, 28, 32, "ab cd ef", ES_MULTILINE)},
     {"field scrolled to its fifth character, the caret at its end",
-     with(control(ControlKind::Edit, 30, 14, "abcdefgh"), [](ControlView& c) { c.focused = true, c.firstShown = 4, c.selectionStart = c.selectionEnd = 8; })},
+     with(control(ControlKind::Edit, 30, 14, "abcdefgh"),
+          [](ControlView& c) { c.focused = true, c.firstShown = 4, c.selectionStart = c.selectionEnd = 8; })},
     {"label two lines high, wrapped at blanks", control(ControlKind::Static, 22, 26, "ab cd ef")},
     {"centred label", control(ControlKind::Static, 24, 13, "ab", SS_CENTER)},
     {"right-aligned label with a mnemonic", control(ControlKind::Static, 24, 13, "&ab", SS_RIGHT)},
     {"label one line high, cut at its right edge", control(ControlKind::Static, 22, 13, "abcdef ghij")},
-    {"label that does not wrap (SS_LEFTNOWORDWRAP); a final & is shown", control(ControlKind::Static, 36, 26, "ab cd&", 0xC)},
+    {"label that does not wrap (SS_LEFTNOWORDWRAP); a final & is shown",
+     control(ControlKind::Static, 36, 26, "ab cd&", 0xC)},
     {"list scrolled down to its selection, with the focus on it, and a scroll bar",
      with(control(ControlKind::ListBox, 40, 43, "", WS_VSCROLL),
-          [](ControlView& c) { c.items = {"a", "b", "c", "d", "e"}, c.selection = 3, c.caretItem = 3, c.focused = true; })},
+          [](ControlView& c) {
+              c.items = {"a", "b", "c", "d", "e"}, c.selection = 3, c.caretItem = 3, c.focused = true;
+          })},
     {"list shown from its second item with the focus on the first, out of sight",
-     with(control(ControlKind::ListBox, 30, 30, ""), [](ControlView& c) { c.items = {"a", "b", "c", "d"}, c.topItem = 1, c.focused = true; })},
+     with(control(ControlKind::ListBox, 30, 30, ""),
+          [](ControlView& c) {
+              c.items = {"a", "b", "c", "d"}, c.topItem = 1, c.focused = true;
+          })},
     {"drop-down list with the focus, showing its selection",
      with(control(ControlKind::ComboBox, 40, 21, "", CBS_DROPDOWNLIST),
-          [](ControlView& c) { c.items = {"x", "yy"}, c.selection = 1, c.focused = true; })},
+          [](ControlView& c) {
+              c.items = {"x", "yy"}, c.selection = 1, c.focused = true;
+          })},
     {"drop-down combo box, open, the caret in its field",
      with(control(ControlKind::ComboBox, 40, 21, "ab", CBS_DROPDOWN),
           [](ControlView& c) { c.dropped = c.focused = true, c.selectionStart = c.selectionEnd = 1; })},
@@ -119,10 +133,12 @@ std::vector<std::string> blocks(const std::string& text) {
 TEST(ControlPictures, EachKindInEachStateIsPaintedAsTheGoldenPicturesShow) {
     const std::string path = std::string(UIRESOURCE_GOLDEN_DIR) + "/control-pictures.txt";
     std::ifstream file(path);
-    std::vector<std::string> golden = blocks(std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()));
+    std::vector<std::string> golden =
+        blocks(std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()));
     std::vector<std::string> painted{golden.empty() ? "" : golden[0]};
     for (const Case& one : kCases) {
-        painted.push_back("== " + std::string(one.what) + " (" + one.control.text + ")\n" + picture(one.control) + "\n");
+        painted.push_back("== " + std::string(one.what) + " (" + one.control.text + ")\n" + picture(one.control) +
+                          "\n");
     }
     painted.back().pop_back();
     if (std::getenv("UIRESOURCE_UPDATE_GOLDEN") != nullptr) {

@@ -68,8 +68,8 @@ TEST(BitmapFont, RefusesAtlasesAndTablesOfTheWrongShapeSayingWhy) {
         {{}, advances, "the font atlas is not a readable TGA picture"}};
     for (const auto& bad : refused) {
         std::string error;
-        EXPECT_FALSE(BitmapFont().load(bad.atlas.data(), bad.atlas.size(), bad.advances.empty() ? nullptr : bad.advances.data(),
-                                       bad.advances.size(), error));
+        const uint8_t* advanceTable = bad.advances.empty() ? nullptr : bad.advances.data();
+        EXPECT_FALSE(BitmapFont().load(bad.atlas.data(), bad.atlas.size(), advanceTable, bad.advances.size(), error));
         EXPECT_EQ(error, bad.message);
     }
 }

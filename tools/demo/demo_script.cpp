@@ -222,7 +222,8 @@ std::string describeAction(const Action& action) {
     text += " control " + describeControl(action.control);
     if (action.kind == ActionKind::Type) return text + ", text " + quoted(action.text);
     if (action.kind == ActionKind::Click) return text;
-    return text + ", entry " + (action.item.index >= 0 ? "at " + std::to_string(action.item.index) : quoted(action.item.text));
+    bool byPosition = action.item.index >= 0;
+    return text + ", entry " + (byPosition ? "at " + std::to_string(action.item.index) : quoted(action.item.text));
 }
 
 }  // namespace
