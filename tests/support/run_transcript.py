@@ -3,8 +3,8 @@
 
 A transcript is a golden file of blocks. A line "$ uiresource show 101" runs the program given after
 "--" (through an emulator, if one is given there) with the arguments that follow; the lines after it,
-up to the next "$" line, are what it must print: standard output, then standard error, then
-"[exit N]" when the exit status N is not 0. Lines beginning with "<" straight after the command line
+up to the next "$" line, are what it must print: standard output, then standard error with each
+line marked "! " ("!" alone for an empty one), then "[exit N]" when the exit status N is not 0. Lines beginning with "<" straight after the command line
 are what it reads on standard input ("< TEXT" a line of TEXT, "<" alone an empty line). Blank lines and lines beginning with "#" that end a
 block are comments on the next one. In expected lines {{REGEX}} matches what platforms print
 differently.
@@ -39,10 +39,12 @@ def run(command_line, given, program, settings):
     args = shlex.split(command_line[2:])[1:]
     stdin = ''.join(line[2:] + '\n' for line in given).encode('utf-8')
     done = subprocess.run(program + args, input=stdin, capture_output=True, timeout=300)
-    text = (done.stdout + done.stderr).decode('utf-8', 'backslashreplace').replace('\r\n', '\n')
-    for name, value in sorted(settings.items(), key=lambda item: -len(item[1])):
-        text = text.replace(value, '%' + name + '%')
-    lines = text.splitlines()
+    lines = []
+    for stream, mark in ((done.stdout, ''), (done.stderr, '! ')):
+        text = stream.decode('utf-8', 'backslashreplace').replace('\r\n', '\n')
+        for name, value in sorted(settings.items(), key=lambda item: -len(item[1])):
+            text = text.replace(value, '%' + name + '%')
+        lines += [mark + line if line else mark.strip() for line in text.splitlines()]
     return lines + (['[exit %d]' % done.returncode] if done.returncode != 0 else [])
 
 
