@@ -193,8 +193,7 @@ int main(int argc, char** argv) {
                   << "; the built-in tour plays instead (--script FILE plays a script of your own)\n";
     }
     std::cout << "uiresource-demo: "
-              << (scripted ? "playing " + scriptOrigin(options)
-                           : std::string("showing the main window"))
+              << (scripted ? "playing " + scriptOrigin(options) : std::string("showing the main window"))
               << std::endl;
     demo::Scene scene;
     demo::buildScene(scene);

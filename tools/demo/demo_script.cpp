@@ -216,9 +216,7 @@ std::string describeAction(const Action& action) {
     for (const ActionSyntax& syntax : kActions) {
         if (syntax.kind == action.kind) text = syntax.word;
     }
-    if (action.kind == ActionKind::Enter || action.kind == ActionKind::Escape || action.kind == ActionKind::Close) {
-        return text;
-    }
+    if (endsTheScript(action.kind)) return text;
     text += " control " + describeControl(action.control);
     if (action.kind == ActionKind::Type) return text + ", text " + quoted(action.text);
     if (action.kind == ActionKind::Click) return text;
