@@ -89,15 +89,17 @@ TEST(BadInput, OversizedAndSelfReferencingInputIsRefusedAndTheFaultNamed) {
     dialog[countOffset] = 0xFF, dialog[countOffset + 1] = 0xFF;
     Bytes nested = {0, 0, 0, 0};
     for (int depth = 0; depth < 40; ++depth) put16(nested, 0x10), put16(nested, 'a'), put16(nested, 0);
+    const char* pastTheEnd = "resource entry at offset 0 (5 1): data runs past the end of the file";
+    const char* badHeader = "resource entry at offset 0: truncated or malformed header";
     const std::pair<std::string, const char*> refusals[] = {
-        {dialogError(dialog), "of 65535: truncated"},
-        {menuError({0, 0, 0xFF, 0xFF, 0, 0}), "past the end"},
-        {menuError(nested), "nested deeper"},
-        {resError(resEntry(5, 1, {1, 2, 3, 4}, 32, 0xFFFFFFFF - 1)), "past the end"},
-        {resError(resEntry(5, 1, {1, 2, 3, 4}, 0xFFFFFFFF)), "past the end"},
-        {resError(resEntry(5, 1, {}, 8)), "malformed header"},
-        {resError(resEntry(5, 1, {}, 0)), "malformed header"}};
-    for (const auto& [error, expected] : refusals) EXPECT_NE(error.find(expected), std::string::npos) << error;
+        {dialogError(dialog), "control 2 of 65535: truncated"},
+        {menuError({0, 0, 0xFF, 0xFF, 0, 0}), "menu header: offset past the end"},
+        {menuError(nested), "menu nested deeper than 16 levels"},
+        {resError(resEntry(5, 1, {1, 2, 3, 4}, 32, 0xFFFFFFFF - 1)), pastTheEnd},
+        {resError(resEntry(5, 1, {1, 2, 3, 4}, 0xFFFFFFFF)), pastTheEnd},
+        {resError(resEntry(5, 1, {}, 8)), badHeader},
+        {resError(resEntry(5, 1, {}, 0)), badHeader}};
+    for (const auto& [error, expected] : refusals) EXPECT_EQ(error, expected);
 }
 
 }  // namespace

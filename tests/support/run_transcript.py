@@ -3,8 +3,9 @@
 
 A transcript is a golden file of blocks. A line "$ uiresource show 101" runs the program given after
 "--" (through an emulator, if one is given there) with the arguments that follow; the lines after it,
-up to the next "$" line, are what it must print: standard output, then standard error, then
-"[exit N]" when the exit status N is not 0. Blank lines and lines beginning with "#" that end a
+up to the next "$" line, are what it must print: standard output, then standard error with each
+line marked "! " ("!" alone for an empty one), then "[exit N]" when the exit status N is not 0. Lines beginning with "<" straight after the command line
+are what it reads on standard input ("< TEXT" a line of TEXT, "<" alone an empty line). Blank lines and lines beginning with "#" that end a
 block are comments on the next one. In expected lines {{REGEX}} matches what platforms print
 differently.
 --set NAME=VALUE replaces %NAME% in the command lines with VALUE, and VALUE in the output with %NAME%.
@@ -32,15 +33,18 @@ def parse_blocks(lines):
     return blocks
 
 
-def run(command_line, program, settings):
+def run(command_line, given, program, settings):
     for name, value in settings.items():
         command_line = command_line.replace('%' + name + '%', value)
     args = shlex.split(command_line[2:])[1:]
-    done = subprocess.run(program + args, capture_output=True, timeout=300)
-    text = (done.stdout + done.stderr).decode('utf-8', 'backslashreplace').replace('\r\n', '\n')
-    for name, value in sorted(settings.items(), key=lambda item: -len(item[1])):
-        text = text.replace(value, '%' + name + '%')
-    lines = text.splitlines()
+    stdin = ''.join(line[2:] + '\n' for line in given).encode('utf-8')
+    done = subprocess.run(program + args, input=stdin, capture_output=True, timeout=300)
+    lines = []
+    for stream, mark in ((done.stdout, ''), (done.stderr, '! ')):
+        text = stream.decode('utf-8', 'backslashreplace').replace('\r\n', '\n')
+        for name, value in sorted(settings.items(), key=lambda item: -len(item[1])):
+            text = text.replace(value, '%' + name + '%')
+        lines += [mark + line if line else mark.strip() for line in text.splitlines()]
     return lines + (['[exit %d]' % done.returncode] if done.returncode != 0 else [])
 
 
@@ -60,10 +64,13 @@ def split_tail(lines):
 
 def actual_block(command, lines, program, settings):
     """The block as the program printed it, keeping the expected wording of lines that match."""
-    wanted, tail = split_tail(lines)
-    got, _ = split_tail(run(command, program, settings))
+    given = []
+    while len(given) < len(lines) and (lines[len(given)] == '<' or lines[len(given)].startswith('< ')):
+        given.append(lines[len(given)])
+    wanted, tail = split_tail(lines[len(given):])
+    got, _ = split_tail(run(command, given, program, settings))
     got = [wanted[i] if i < len(wanted) and matches(wanted[i], line) else line for i, line in enumerate(got)]
-    return [command] + got + tail
+    return [command] + given + got + tail
 
 
 def main():

@@ -55,14 +55,21 @@ TEST(BitmapFont, TabAdvancesLineFeedBreaksCarriageReturnGoesBack) {
     EXPECT_EQ(uitools::measureParagraph(font, "", 16).height(), 16);
 }
 
-TEST(BitmapFont, RefusesAtlasesAndTablesOfTheWrongShape) {
-    std::string error;
-    blockfont::font(blockfont::atlasBytes(), std::vector<uint8_t>(255, 6), &error);
-    EXPECT_NE(error.find("255 bytes"), std::string::npos) << error;
-    std::vector<uint8_t> narrow = blockfont::atlasBytes();
-    narrow[13] = 0;  // width 0
-    error.clear();
-    blockfont::font(narrow, blockfont::advanceBytes(), &error);
-    EXPECT_FALSE(error.empty());
-    EXPECT_FALSE(BitmapFont().load(nullptr, 0, nullptr, 0, error));
+TEST(BitmapFont, RefusesAtlasesAndTablesOfTheWrongShapeSayingWhy) {
+    const std::vector<uint8_t> atlas = blockfont::atlasBytes(), advances = blockfont::advanceBytes();
+    std::vector<uint8_t> narrow = atlas, halfWidth = atlas;
+    narrow[13] = 0;                          // width 0
+    halfWidth[12] = 128, halfWidth[13] = 0;  // 128 pixels wide, half the pixels left over
+    const struct { std::vector<uint8_t> atlas, advances; const char* message; } refused[] = {
+        {atlas, std::vector<uint8_t>(255, 6), "the advance table holds 255 bytes, not 256"},
+        {atlas, {}, "the advance table holds 0 bytes, not 256"},
+        {narrow, advances, "the font atlas is not a readable TGA picture"},
+        {halfWidth, advances, "the font atlas is 128 x 256 pixels, not 256 x 256"},
+        {{}, advances, "the font atlas is not a readable TGA picture"}};
+    for (const auto& bad : refused) {
+        std::string error;
+        const uint8_t* advanceTable = bad.advances.empty() ? nullptr : bad.advances.data();
+        EXPECT_FALSE(BitmapFont().load(bad.atlas.data(), bad.atlas.size(), advanceTable, bad.advances.size(), error));
+        EXPECT_EQ(error, bad.message);
+    }
 }

@@ -1,5 +1,6 @@
 // Pictures of dialogs: each control, the caption and the title bar land where the template's
-// rectangles put them, live state shows, and text is set by the advance table.
+// rectangles put them and text is set by the advance table. Each control's own look, in each state,
+// is in control_pictures_test.cpp.
 #include <gtest/gtest.h>
 
 #include "block_font.h"
@@ -115,25 +116,6 @@ TEST(DialogPicture, TitleBarCarriesTheCaptionAndACloseBoxOnlyWithSystemMenu) {
         view.title = std::string(200, 'W');
         EXPECT_LE(captionInk(view).right, closeBox ? layout.closeBox.left : layout.titleBar.right);
     }
-}
-
-TEST(DialogPicture, LiveStateIsDrawnListsSelectionAndChecks) {
-    DialogView view = moduleDialog(102);
-    uitools::ControlView& list = view.controls[3];
-    ASSERT_EQ(list.kind, ControlKind::ListBox);
-    list.items = {"alpha", "bravo", "charlie"};
-    list.selection = 1;
-    uitools::Image picture = uitools::paintDialog(view, font());
-    PixelRect rect = uitools::controlRectInPicture(uitools::layoutWindow(view), list);
-    EXPECT_EQ(picture.pixel(rect.right - 4, rect.top + 3 + uitools::kTextLineHeight), uitools::palette::kSelection);
-    EXPECT_EQ(picture.pixel(rect.right - 4, rect.top + 3), uitools::palette::kWindow);
-    EXPECT_EQ(picture.pixel(rect.left + 4, rect.top + 2 + 6), uitools::palette::kText);  // "alpha" ink
-
-    DialogView mesh = moduleDialog(109), checked = mesh;
-    ASSERT_EQ(checked.controls[13].id, 1010);  // "Shadow Caster"
-    checked.controls[13].checked = true;
-    PixelRect box = uitools::controlRectInPicture(uitools::layoutWindow(mesh), mesh.controls[13]);
-    EXPECT_TRUE(inside(differences(mesh, checked), box)) << "nothing changed, or more than the box";
 }
 
 // An open drop-down list lies below its field, over whatever is there, down to its own bottom.

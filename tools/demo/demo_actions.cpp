@@ -69,6 +69,11 @@ bool playListAction(scripted::Dialog& dialog, const Action& action, int listId, 
 bool playControlAction(scripted::Dialog& dialog, const Action& action, std::string& effect, std::string& error) {
     uitools::ControlView control;
     if (!findControl(dialog, action.control, control, error)) return false;
+    bool isList = control.kind == uitools::ControlKind::ListBox || control.kind == uitools::ControlKind::ComboBox;
+    if ((action.kind == ActionKind::Select || action.kind == ActionKind::DoubleClick) && !isList) {
+        error = "control " + std::to_string(control.id) + " is no list to pick an entry from";
+        return false;
+    }
     if (action.kind == ActionKind::Select || action.kind == ActionKind::DoubleClick) {
         return playListAction(dialog, action, control.id, effect, error);
     }

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -25,10 +26,13 @@ constexpr const char* kExitLink = "https://www.example.com/";  // opened when a 
 
 const char kHelp[] =
     "uiresource-demo: a sample host that runs every dialog of UIResource on a small scene.\n\n"
-    "usage: uiresource-demo [--script FILE] [--out DIR] [--snapshot FILE.png]\n\n"
-    "  --script FILE  play the user actions in FILE (format: tools/demo/scripts/FORMAT.md); without it\n"
-    "                 the main window opens for you (on Linux in a window of its own, which needs a\n"
-    "                 display), or, where no window can be shown, the built-in main tour plays\n"
+    "usage: uiresource-demo [--script FILE [--check]] [--out DIR] [--snapshot FILE.png]\n\n"
+    "  --script FILE  play the user actions in FILE (format: tools/demo/scripts/FORMAT.md; - for\n"
+    "                 standard input); without it the main window opens for you (on Linux in a\n"
+    "                 window of its own, which needs a display), or, where no window can be shown,\n"
+    "                 the built-in main tour plays\n"
+    "  --check        read the script and print its steps, dialog blocks and actions as understood,\n"
+    "                 opening nothing\n"
     "  --out DIR      where the pictures of the dialogs go (default: uiresource-demo-pictures)\n"
     "  --snapshot FILE.png  with the main window: FILE.png always holds a picture of the screen as it\n"
     "                 stands, drawn by the renderer from the live dialogs\n"
@@ -46,6 +50,7 @@ struct Options {
     std::string snapshotPath;
     bool help = false;
     bool version = false;
+    bool check = false;  // --check: parse the script and print it, running nothing
 };
 
 std::string* optionValue(Options& options, const std::string& name) {
@@ -62,6 +67,8 @@ bool parseOptions(int argc, char** argv, Options& options, std::string& error) {
             options.help = true;
         } else if (arg == "--version") {
             options.version = true;
+        } else if (arg == "--check") {
+            options.check = true;
         } else if (std::string* value = optionValue(options, arg)) {
             if (i + 1 >= argc) {
                 error = arg + " needs a value";
@@ -73,12 +80,25 @@ bool parseOptions(int argc, char** argv, Options& options, std::string& error) {
             return false;
         }
     }
+    if (options.check && options.scriptPath.empty()) {
+        error = "--check needs --script FILE";
+        return false;
+    }
     return true;
+}
+
+std::string scriptOrigin(const Options& options) {
+    if (options.scriptPath.empty()) return "the built-in tour";
+    return options.scriptPath == "-" ? "standard input" : options.scriptPath;
 }
 
 bool readScript(const Options& options, std::string& text, std::string& error) {
     if (options.scriptPath.empty()) {
         text = demo::kMainTour;
+        return true;
+    }
+    if (options.scriptPath == "-") {
+        text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
         return true;
     }
     std::vector<uint8_t> bytes;
@@ -155,9 +175,13 @@ int main(int argc, char** argv) {
     }
     demo::DemoScript script;
     if (!readScript(options, text, error) || !demo::parseDemoScript(text, script, error)) {
-        std::string origin = options.scriptPath.empty() ? "the built-in tour" : options.scriptPath;
+        std::string origin = scriptOrigin(options);
         std::cerr << "uiresource-demo: " << (error.find(origin) == 0 ? error : origin + ": " + error) << "\n";
         return kUsageError;
+    }
+    if (options.check) {
+        std::cout << demo::describeDemoScript(script);
+        return 0;
     }
     if (!preparePictureFolder(options.pictureDir, error)) {
         std::cerr << "uiresource-demo: --out " << error << "\n";
@@ -175,8 +199,7 @@ int main(int argc, char** argv) {
                   << "; the built-in tour plays instead (--script FILE plays a script of your own)\n";
     }
     std::cout << "uiresource-demo: "
-              << (scripted ? "playing " + (options.scriptPath.empty() ? "the built-in tour" : options.scriptPath)
-                           : std::string("showing the main window"))
+              << (scripted ? "playing " + scriptOrigin(options) : std::string("showing the main window"))
               << std::endl;
     demo::Scene scene;
     demo::buildScene(scene);

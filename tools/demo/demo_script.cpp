@@ -59,7 +59,7 @@ bool parseControl(const Token& token, ControlRef& control, std::string& error) {
     } else if (parseNumber(token, control.id)) {
         return true;
     }
-    error = "a control is a number (its id) or a \"caption\", not " + token.text;
+    error = "a control is a number (its id) or a \"caption\", not " + (token.quoted ? "\"\"" : token.text);
     return false;
 }
 
@@ -201,7 +201,46 @@ std::string joinTokens(const std::vector<Token>& tokens) {
     return text;
 }
 
+std::string quoted(const std::string& text) {
+    std::string result = "\"";
+    for (char c : text) result += (c == '"' || c == '\\') ? std::string("\\") + c : std::string(1, c);
+    return result + "\"";
+}
+
+std::string describeControl(const ControlRef& control) {
+    return control.caption.empty() ? "id " + std::to_string(control.id) : "caption " + quoted(control.caption);
+}
+
+std::string describeAction(const Action& action) {
+    std::string text = kActions[0].word;
+    for (const ActionSyntax& syntax : kActions) {
+        if (syntax.kind == action.kind) text = syntax.word;
+    }
+    if (endsTheScript(action.kind)) return text;
+    text += " control " + describeControl(action.control);
+    if (action.kind == ActionKind::Type) return text + ", text " + quoted(action.text);
+    if (action.kind == ActionKind::Click) return text;
+    bool byPosition = action.item.index >= 0;
+    return text + ", entry " + (byPosition ? "at " + std::to_string(action.item.index) : quoted(action.item.text));
+}
+
 }  // namespace
+
+std::string describeDemoScript(const DemoScript& script) {
+    std::string text;
+    for (const Step& step : script.steps) {
+        text += "line " + std::to_string(step.line) + ": run " + stepWord(step.command) +
+                (stepNeedsMesh(step.command) ? " on mesh " + quoted(step.mesh) : "") + "\n";
+        for (const DialogBlock& block : step.dialogs) {
+            text += "  line " + std::to_string(block.line) + ": dialog " +
+                    (block.expectedTitle.empty() ? "of any title" : "titled " + quoted(block.expectedTitle)) + "\n";
+            for (const Action& action : block.actions) {
+                text += "    line " + std::to_string(action.line) + ": " + describeAction(action) + "\n";
+            }
+        }
+    }
+    return text;
+}
 
 const char* stepWord(StepCommand command) { return syntaxOf(command).word; }
 

@@ -55,6 +55,10 @@ struct DemoScript {
 // that an editor put at the start is skipped.
 bool parseDemoScript(const std::string& text, DemoScript& script, std::string& error);
 
+// The script as the parser understood it, one line per step, dialog block and action, each with
+// its line number: what --check prints.
+std::string describeDemoScript(const DemoScript& script);
+
 // The word a script names the command by ("pick-material"), and whether it works on a mesh.
 const char* stepWord(StepCommand command);
 bool stepNeedsMesh(StepCommand command);

@@ -189,6 +189,9 @@ int runInspector(const std::vector<std::string>& args, std::ostream& out, std::o
         out << "uiresource " << UIRESOURCE_VERSION_STRING << "\n";
         return kExitDone;
     }
+    if (invocation.command == "help" && invocation.operands.size() > 1) {
+        return usageError(err, "help takes one command at most, usage: uiresource help [COMMAND]");
+    }
     if (invocation.command == "help" && invocation.operands.size() == 1) {
         invocation.command = invocation.operands[0];
         invocation.operands.clear();

@@ -56,7 +56,9 @@ void drawFieldText(Image& image, const BitmapFont& font, const ControlView& fiel
     drawLine(image, font, left, lineTop, Label{text}, palette::kText);
     if (!field.focused) return;
     if (start == end) {
-        image.verticalLine(xAt(end), lineTop, lineTop + kTextLineHeight, palette::kText);
+        // A caret after text that fills the field (right-aligned, or scrolled to its end) stays
+        // inside it, as the dialog manager's does.
+        image.verticalLine(std::min(xAt(end), inside.right - 1), lineTop, lineTop + kTextLineHeight, palette::kText);
         return;
     }
     PixelRect band{xAt(start), lineTop, xAt(end), lineTop + kTextLineHeight};
