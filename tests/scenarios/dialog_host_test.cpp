@@ -46,7 +46,8 @@ TEST(DialogHost, TextsAndNumbersAreReadBackAsUser32ReadsThem) {
             const char* text;
             int value;
         } numbers[] = {{"-42", -42}, {"17", 17}, {"  17", 17}, {"12abc", 12}, {"abc", 0}, {"", 0},
-                       {"-", 0},     {"2147483647", INT_MAX},   {"2147483648", 0}, {"0", 0}};
+                       {"-", 0},     {"2147483647", INT_MAX},   {"2147483648", 0}, {"0", 0},
+                       {"-2147483648", INT_MIN}, {"-2147483649", 0}, {"+17", 17}};
         for (const auto& each : numbers) {
             DialogHost::setDlgItemText(dialog, IDC_TEXT, each.text);
             EXPECT_EQ(DialogHost::getDlgItemInt(dialog, IDC_TEXT), each.value) << '"' << each.text << '"';
