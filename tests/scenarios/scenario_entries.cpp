@@ -49,21 +49,24 @@ INT_PTR rename(Call& call) {
     return result;
 }
 
-// select TITLE CAPTION INITIAL "text" DATA "text" DATA ...; a text may be null.
+// select TITLE CAPTION INITIAL "text" DATA "text" DATA ...; a text may be null, and DATA `none`
+// for every string passes no data array.
 INT_PTR select(Call& call) {
     Words& words = call.words;
     std::vector<const char*> items;
     std::vector<long> data;
+    bool noData = true;
     for (size_t i = 5; i + 1 < words.size(); i += 2) {
         items.push_back(words.textOrNull(i));
-        data.push_back(static_cast<long>(words.value(i + 1)));
+        noData = noData && words.text(i + 1) == "none";
+        data.push_back(words.text(i + 1) == "none" ? 0 : static_cast<long>(words.value(i + 1)));
     }
     if (words.size() % 2 == 0) words.fail("select lists its strings in pairs: \"text\" DATA");
     const char *title = words.textOrNull(2), *caption = words.textOrNull(3);
     const long initial = static_cast<long>(words.value(4));
     if (!words.ok()) return 0;
     const long count = static_cast<long>(items.size());
-    return UI::select(call.context.dialog, title, caption, items.data(), data.data(), count, initial);
+    return UI::select(call.context.dialog, title, caption, items.data(), noData ? nullptr : data.data(), count, initial);
 }
 
 // createExitApplicationDialog TITLE LINK: what reaches the shell is logged, and nothing is opened.
