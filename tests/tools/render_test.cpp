@@ -5,6 +5,8 @@
 
 #include "block_font.h"
 #include <UIResource/UIResource.h>
+#include "harness/dialog_driver.h"
+#include "harness/scripted_user/scripted_user.h"
 #include "platform/win32_types.h"
 #include "resources/dialog_template.h"
 #include "resources/module_resources.h"
@@ -64,6 +66,26 @@ PixelRect captionInk(const DialogView& view) {
 
 }  // namespace
 
+// Where the running dialog has its window and controls, from its window's top-left corner: each
+// "LEFT TOP RIGHT BOTTOM", a closed combo box's bottom left out (its list is not dropped).
+std::vector<std::string> liveRectangles;
+
+std::string corners(const RECT& r, const RECT& window, bool withBottom) {
+    std::string text = std::to_string(r.left - window.left) + " " + std::to_string(r.top - window.top) + " " +
+                       std::to_string(r.right - window.left);
+    return withBottom ? text + " " + std::to_string(r.bottom - window.top) : text;
+}
+
+INT_PTR CALLBACK recordRectangles(HWND dialog, UINT message, WPARAM, LPARAM) {
+    if (message != WM_INITDIALOG) return FALSE;
+    RECT window = DialogDriver::windowRect(dialog);
+    liveRectangles = {corners(window, window, true)};
+    for (HWND control : DialogDriver::controls(dialog))
+        liveRectangles.push_back(corners(DialogDriver::windowRect(control), window, DialogDriver::className(control) != "COMBOBOX"));
+    DialogHost::endDialog(dialog, 1);
+    return TRUE;
+}
+
 // Framed controls fill their rectangle exactly; a group box's frame starts level with the middle of
 // its caption, half a text line down; other controls start at their rectangle's left edge.
 TEST(DialogPicture, EveryControlIsDrawnExactlyWhereItsRectangleSays) {
@@ -92,6 +114,25 @@ TEST(DialogPicture, EveryControlIsDrawnExactlyWhereItsRectangleSays) {
                 EXPECT_EQ(drawn.left, expected.left);
             }
         }
+    }
+}
+
+// A template is drawn as the dialog manager opens it: the picture as large as the window, and each
+// control where the running dialog has it.
+TEST(DialogPicture, TemplatesAreLaidOutAsTheDialogManagerOpensThem) {
+    for (uint16_t id : uires::moduleResourceIds(uires::ResourceKind::Dialog)) {
+        DialogView view = moduleDialog(id);
+        uitools::WindowLayout layout = uitools::layoutWindow(view);
+        RECT origin{layout.window.left, layout.window.top, 0, 0};
+        auto asRect = [](const PixelRect& r) { return RECT{r.left, r.top, r.right, r.bottom}; };
+        std::vector<std::string> drawn = {corners(asRect(layout.window), origin, true)};
+        for (const uitools::ControlView& control : view.controls)
+            drawn.push_back(corners(asRect(uitools::controlRectInPicture(layout, control)), origin,
+                                    control.kind != ControlKind::ComboBox));
+        liveRectangles.clear();
+        scripted::User user;  // a dialog is only opened where someone can answer it
+        DialogHost::dialogBoxParam(getUIResourceAppInstance(), id, nullptr, recordRectangles, 0);
+        EXPECT_EQ(drawn, liveRectangles) << "dialog " << id;
     }
 }
 
