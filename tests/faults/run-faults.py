@@ -299,6 +299,11 @@ def main():
     faults = select_faults(load_faults(options.faults), options.only)
     out = options.out or (DEFAULT_RESULTS if not options.only else None)
     root = repository_root()
+    # The tree as it is copied: the report names it, however the working tree moves on meanwhile.
+    commit = subprocess.run(["git", "rev-parse", "--short", "HEAD"], cwd=root, capture_output=True,
+                            text=True).stdout.strip()
+    dirty = subprocess.run(["git", "status", "--porcelain", "--untracked-files=no"], cwd=root,
+                           capture_output=True, text=True).stdout.strip() != ""
     scratch = os.path.abspath(options.scratch) if options.scratch else tempfile.mkdtemp(prefix="uiresource-faults-")
     source, build, logs = (os.path.join(scratch, name) for name in ("src", "build", "logs"))
     for folder in (source, build, logs):
@@ -347,10 +352,6 @@ def main():
         if result["outcome"] != "caught":
             print(f"  {result['id']} {result['file']}: {describe(result)} -- {result['what']}")
     if out:
-        commit = subprocess.run(["git", "rev-parse", "--short", "HEAD"], cwd=root, capture_output=True,
-                                text=True).stdout.strip()
-        dirty = subprocess.run(["git", "status", "--porcelain", "--untracked-files=no"], cwd=root,
-                               capture_output=True, text=True).stdout.strip() != ""
         context = {"commit": commit, "dirty": dirty, "date": datetime.date.today().isoformat(), "tests": total,
                    "minutes": minutes, "first_build_seconds": first_build, "baseline_seconds": baseline_seconds}
         write_report(out, results, context)
