@@ -2,7 +2,6 @@
 // (an ordinal or a UTF-16 text) followed by the data.
 #include "resources/res_file.h"
 
-#include <cctype>
 #include <cstring>
 
 #include "resources/byte_reader.h"
@@ -190,14 +189,6 @@ constexpr StandardType kStandardTypes[] = {
     {19, "PLUGPLAY"},     {20, "VXD"},       {21, "ANICURSOR"}, {22, "ANIICON"},    {23, "HTML"},
     {24, "MANIFEST"}};
 
-bool sameLetters(const std::string& text, const char* name) {
-    size_t at = 0;
-    for (; at < text.size() && name[at] != '\0'; ++at) {
-        if (std::toupper(static_cast<unsigned char>(text[at])) != name[at]) return false;
-    }
-    return at == text.size() && name[at] == '\0';
-}
-
 }  // namespace
 
 std::string resourceTypeName(const ResourceKey& type) {
@@ -210,7 +201,7 @@ std::string resourceTypeName(const ResourceKey& type) {
 
 bool standardResourceType(const std::string& name, uint16_t& id) {
     for (const StandardType& standard : kStandardTypes) {
-        if (!sameLetters(name, standard.name)) continue;
+        if (!equalsIgnoringCase(name, standard.name)) continue;
         id = standard.id;
         return true;
     }

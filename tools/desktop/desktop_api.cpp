@@ -39,6 +39,18 @@ void attach(Way* way) {
 
 void detach() { DialogDriver::attachFrontEnd(nullptr); }
 
+// `way` shows the dialogs from now on, in `slot` of the chosen ways; the way before it, of either
+// kind, is let go first, so that nothing it held (the system clipboard) outlives the change.
+template <typename Way>
+Way& takeWay(std::unique_ptr<Way> way, std::unique_ptr<Way>& slot) {
+    detach();
+    chosen().windows.reset();
+    chosen().embedded.reset();
+    slot = std::move(way);
+    attach(slot.get());
+    return *slot;
+}
+
 bool isShowingDialogs() {
     const Chosen& way = chosen();
     return (way.windows != nullptr && way.windows->isShowingDialogs()) ||
@@ -81,11 +93,7 @@ int UIDesktop::showInOwnWindows(const UIDesktopWindows* settings) {
     std::string error;
     int result = way->start(error);
     if (result != UIDESKTOP_DONE) return answer(result, error);
-    Chosen& current = chosen();
-    detach();
-    current.embedded.reset();
-    current.windows = std::move(way);
-    attach(current.windows.get());
+    takeWay(std::move(way), chosen().windows).useSystemClipboard();
     return answer(UIDESKTOP_DONE, "");
 }
 
@@ -97,11 +105,7 @@ int UIDesktop::showEmbedded(const UIDesktopEmbedded* settings) {
     auto way = std::make_unique<EmbeddedWay>(*settings);
     std::string error;
     if (!way->start(error)) return answer(UIDESKTOP_CANNOT_DRAW, error);
-    Chosen& current = chosen();
-    detach();
-    current.windows.reset();
-    current.embedded = std::move(way);
-    attach(current.embedded.get());
+    takeWay(std::move(way), chosen().embedded);
     return answer(UIDESKTOP_DONE, "");
 }
 

@@ -31,7 +31,7 @@ uitools::WindowLayout layoutOf(HWND dialog, int x, int y) {
 }  // namespace
 
 OwnWindowsWay::~OwnWindowsWay() {
-    if (started_) disconnectSystemClipboard();
+    if (usesSystemClipboard_) disconnectSystemClipboard();
     closeMenuWindow();
     for (DialogWindow& window : windows_) sdl().SDL_DestroyWindow(window.window);
     host_.cover(false);
@@ -44,9 +44,12 @@ int OwnWindowsWay::start(std::string& error) {
     if (!screen_.loadFont(error)) return UIDESKTOP_CANNOT_DRAW;
     scale_ = settings_.scale;
     if (scale_ == UIDESKTOP_SCALE_FROM_DISPLAY) scale_ = scaleOfDisplay(host_.displayIndex());
-    connectSystemClipboard();
-    started_ = true;
     return UIDESKTOP_DONE;
+}
+
+void OwnWindowsWay::useSystemClipboard() {
+    connectSystemClipboard();
+    usesSystemClipboard_ = true;
 }
 
 // A dialog opened from inside the host's repaint would be waited for inside it: it ends at once
@@ -156,9 +159,7 @@ void OwnWindowsWay::openWindow(HWND dialog) {
 void OwnWindowsWay::matchMenuWindow() {
     const uitools::PixelRect& place = screen_.menu();
     bool open = place.width() > 0 && place.height() > 0 && !windows_.empty();
-    bool samePlace = place.left == menu_.place.left && place.top == menu_.place.top &&
-                     place.right == menu_.place.right && place.bottom == menu_.place.bottom;
-    if (menu_.window != nullptr && (!open || !samePlace)) closeMenuWindow();
+    if (menu_.window != nullptr && (!open || place != menu_.place)) closeMenuWindow();
     if (!open || menu_.window != nullptr) return;
     POINT at = placeOfNewWindow(place);
     SDL_Window* window = sdl().SDL_CreateWindow("", at.x, at.y, place.width() * scale_, place.height() * scale_,

@@ -24,6 +24,8 @@ public:
 
     // UIDESKTOP_DONE, or the result saying why no window can be shown, with `error`.
     int start(std::string& error);
+    // The fields' clipboard is the desktop's from now on, until this way is let go.
+    void useSystemClipboard();
 
     // The driver's front end: the host repaints, the windows show the dialogs as they stand, and
     // the person's input is passed on as it comes.
@@ -67,7 +69,7 @@ private:
     DialogWindow menu_;                // an open context menu's popup window, for the front dialog
     uitools::Image piece_;             // a part of the frame made larger for a window
     bool inHostCall_ = false;
-    bool started_ = false;  // the system clipboard is connected
+    bool usesSystemClipboard_ = false;
 };
 
 }  // namespace desktop

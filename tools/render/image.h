@@ -21,6 +21,10 @@ struct PixelRect {
     int width() const { return right - left; }
     int height() const { return bottom - top; }
     bool contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
+    bool operator==(const PixelRect& other) const {
+        return left == other.left && top == other.top && right == other.right && bottom == other.bottom;
+    }
+    bool operator!=(const PixelRect& other) const { return !(*this == other); }
 };
 
 // The smallest rectangle holding both; an empty one adds nothing.
